@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# One entry point for people and CI:
+#   ./run.sh gallery   install what is missing, build, run the gallery (screenshots when there is no display)
+#   ./run.sh test      install what is missing, build, run the whole test suite headless
+#   ./run.sh sanitize  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./run.sh bench     Release build of the benchmarks, then one table of results
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+ROOT=$(pwd)
+JOBS=${JOBS:-2}
+
+BASE_PACKAGES=(cmake ninja-build g++ ccache pkg-config qtbase5-dev qtbase5-dev-tools fonts-dejavu-core libbenchmark-dev)
+
+ensure_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build <build-dir> [cmake options...]
+configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+    else
+        cmake "$dir" "$@" >/dev/null
+    fi
+    cmake --build "$dir" -j"$JOBS"
+}
+
+run_suite() {
+    local dir=$1
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$JOBS" --timeout 600
+}
+
+case "${1:-}" in
+gallery)
+    ensure_packages "${BASE_PACKAGES[@]}"
+    configure_and_build "$ROOT/build" -DCMAKE_BUILD_TYPE=Debug
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec "$ROOT/build/gallery/vireo_gallery"
+    fi
+    out="$ROOT/build/screenshots"
+    QT_QPA_PLATFORM=offscreen "$ROOT/build/gallery/vireo_gallery" --screenshots "$out"
+    echo "No display: the gallery rendered every page into $out/"
+    ls -1 "$out"
+    ;;
+test)
+    ensure_packages "${BASE_PACKAGES[@]}"
+    configure_and_build "$ROOT/build" -DCMAKE_BUILD_TYPE=Debug
+    run_suite "$ROOT/build"
+    ;;
+sanitize)
+    ensure_packages "${BASE_PACKAGES[@]}"
+    configure_and_build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVIREO_SANITIZE=ON -DVIREO_BUILD_BENCHMARKS=OFF
+    ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0" \
+    LSAN_OPTIONS="suppressions=$ROOT/.ci/lsan.supp:print_suppressions=0" \
+    UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+        run_suite "$ROOT/build-asan"
+    ;;
+bench)
+    ensure_packages "${BASE_PACKAGES[@]}"
+    configure_and_build "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DVIREO_BUILD_TESTS=OFF
+    QT_QPA_PLATFORM=offscreen "$ROOT/build-release/bench/vireo_bench"
+    ;;
+*)
+    echo "usage: $0 gallery|test|sanitize|bench" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,44 @@
+#include "videopreviewwidget.h"
+
+#include <vireomodel/utils.h>
+
+#include <QPainter>
+
+namespace Vireo::Widgets {
+
+VideoPreviewWidget::VideoPreviewWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_pixForbiddenIcon(Vireo::Utils::Icon::imageFileName(QStringLiteral("icon_forbidden"), QString()))
+{ }
+
+void VideoPreviewWidget::setVideoFrame(const QImage& image)
+{
+    m_imgVideoPreview = image;
+}
+
+void VideoPreviewWidget::refreshVideo()
+{
+    update();
+}
+
+void VideoPreviewWidget::setForbiddenIconVisible(bool visible)
+{
+    m_isShowForbiddenIcon = visible;
+}
+
+void VideoPreviewWidget::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    // Without a picture the first pass only prepares a black one; it shows from the next repaint.
+    if (m_imgVideoPreview.isNull()) {
+        m_imgVideoPreview = QImage(2, 2, QImage::Format_RGB32);
+        m_imgVideoPreview.fill(Vireo::EchoVideo::Internal::NoSignalVideo);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_imgVideoPreview.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    if (m_isShowForbiddenIcon)
+        painter.drawPixmap(QRect(2, 2, 13, 13), m_pixForbiddenIcon);
+}
+
+} // namespace Vireo::Widgets

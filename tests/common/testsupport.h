@@ -1,0 +1,17 @@
+#pragma once
+
+// Shared by every test executable: links the locale pin (run before QApplication's first use)
+// and small helpers for driving widgets headlessly.
+
+#include <QEvent>
+#include <QPoint>
+#include <QWidget>
+#include <Qt>
+
+namespace Vireo::Test {
+
+// Sends a synthetic mouse event to `target` (press, move or release) at a local position,
+// with the given held buttons, as a person's mouse would.
+void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons);
+
+} // namespace Vireo::Test

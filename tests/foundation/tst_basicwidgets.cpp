@@ -1,0 +1,253 @@
+#include "common/testsupport.h"
+
+#include <vireowidgets/foundation/frameline.h>
+#include <vireowidgets/foundation/qwraplabel.h>
+#include <vireowidgets/foundation/videopreviewwidget.h>
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QtTest>
+
+using namespace Vireo::Widgets;
+
+namespace {
+
+bool fitsIn(const QWrapLabel& label, const QString& text)
+{
+    return QFontMetrics(label.font()).horizontalAdvance(text) <= label.width() - 1;
+}
+
+// Every pixel of `image` inside `area` (or outside it, when `inside` is false) has `colour`.
+bool allPixels(const QImage& image, const QRect& area, bool inside, QRgb colour)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (area.contains(x, y) == inside && (image.pixel(x, y) & 0xFFFFFF) != (colour & 0xFFFFFF))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class tst_BasicWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void frameLines_data();
+    void frameLines();
+    void frameLineWithoutLayout();
+    void wrapLabelFits_data();
+    void wrapLabelFits();
+    void wrapLabelFollowsWidth();
+    void wrapLabelKeepsSurrogatePairs();
+    void videoColours();
+    void videoWithoutPicture();
+    void videoScalesPicture();
+    void videoBadge();
+};
+
+void tst_BasicWidgets::frameLines_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<uint>("width");
+    QTest::addColumn<uint>("margin");
+    QTest::newRow("horizontal 1/0") << true << 1u << 0u;
+    QTest::newRow("horizontal 3/6") << true << 3u << 6u;
+    QTest::newRow("vertical 1/0") << false << 1u << 0u;
+    QTest::newRow("vertical 2/4") << false << 2u << 4u;
+}
+
+void tst_BasicWidgets::frameLines()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(uint, width);
+    QFETCH(uint, margin);
+    QWidget parent;
+    QFrame* line = nullptr;
+    QBoxLayout* layout = nullptr;
+    if (horizontal) {
+        auto* hbox = new QHBoxLayout(&parent);
+        hbox->setSpacing(7);
+        line = FrameLine::createHorizontalLine(hbox, &parent, width, margin);
+        layout = hbox;
+    } else {
+        auto* vbox = new QVBoxLayout(&parent);
+        line = FrameLine::createVerticalLine(vbox, &parent, width, margin);
+        layout = vbox;
+    }
+    QVERIFY(line);
+    QCOMPARE(line->parentWidget(), &parent);
+    QCOMPARE(line->frameShadow(), QFrame::Plain);
+    QCOMPARE(line->lineWidth(), int(width));
+    QCOMPARE(layout->indexOf(line), 0);
+    QCOMPARE(layout->spacing(), 0);
+    if (horizontal) {
+        QCOMPARE(layout->contentsMargins(), QMargins(0, int(margin), 0, int(margin)));
+        QCOMPARE(line->minimumHeight(), int(width));
+        QCOMPARE(line->maximumHeight(), int(width));
+        QCOMPARE(line->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+        QCOMPARE(line->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
+    } else {
+        QCOMPARE(layout->contentsMargins(), QMargins(int(margin), 0, int(margin), 0));
+        QCOMPARE(line->minimumWidth(), int(width));
+        QCOMPARE(line->maximumWidth(), int(width));
+        QCOMPARE(line->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+        QCOMPARE(line->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    }
+}
+
+void tst_BasicWidgets::frameLineWithoutLayout()
+{
+    QWidget parent;
+    QFrame* horizontalLine = FrameLine::createHorizontalLine(nullptr, &parent, 2, 3);
+    QFrame* verticalLine = FrameLine::createVerticalLine(nullptr, &parent, 2, 3);
+    QCOMPARE(horizontalLine->parentWidget(), &parent);
+    QCOMPARE(horizontalLine->maximumHeight(), 2);
+    QCOMPARE(verticalLine->maximumWidth(), 2);
+    // The caller places them; nothing was left behind unowned (the sanitizer build checks leaks).
+    auto* layout = new QVBoxLayout(&parent);
+    layout->addWidget(horizontalLine);
+    layout->addWidget(verticalLine);
+    QCOMPARE(layout->count(), 2);
+}
+
+void tst_BasicWidgets::wrapLabelFits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("wide enough") << "Screen 1" << 400 << "whole";
+    QTest::newRow("narrow") << "A rather long screen name" << 80 << "prefix";
+    QTest::newRow("very narrow") << "A rather long screen name" << 12 << "empty";
+    QTest::newRow("three characters, too narrow") << "ABC" << 4 << "empty";
+    QTest::newRow("empty text") << "" << 50 << "whole";
+}
+
+void tst_BasicWidgets::wrapLabelFits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, kind);
+    QWrapLabel label;
+    label.resize(width, 30);
+    label.setText(text);
+    QCOMPARE(label.getText(), text);
+    const QString shown = label.text();
+    QCOMPARE(label.detectWrapText(), shown);
+    if (kind == QLatin1String("whole")) {
+        QCOMPARE(shown, text);
+    } else if (kind == QLatin1String("empty")) {
+        QCOMPARE(shown, QString());
+    } else {
+        QVERIFY2(shown.endsWith(QLatin1String("...")), qPrintable(shown));
+        const QString prefix = shown.chopped(3);
+        QVERIFY(!prefix.isEmpty());
+        QVERIFY(text.startsWith(prefix));
+        QVERIFY(fitsIn(label, shown));
+        // The longest such prefix: one more character would not fit.
+        QVERIFY(!fitsIn(label, text.left(prefix.size() + 1) + QLatin1String("...")));
+    }
+}
+
+void tst_BasicWidgets::wrapLabelFollowsWidth()
+{
+    QWrapLabel label;
+    const QString text = QStringLiteral("Program output of the main wall");
+    label.resize(500, 30);
+    label.setText(text);
+    label.show();
+    QCOMPARE(label.text(), text);
+    label.resize(90, 30);
+    QTRY_VERIFY(label.text().endsWith(QLatin1String("...")));
+    QVERIFY(label.text().size() < text.size());
+    QCOMPARE(label.getText(), text);
+    label.resize(500, 30);
+    QTRY_COMPARE(label.text(), text);
+    QCOMPARE(label.getText(), text);
+}
+
+void tst_BasicWidgets::wrapLabelKeepsSurrogatePairs()
+{
+    // U+1F600 is two UTF-16 units; no shortened text may end in half of it.
+    const QString face = QString::fromUcs4(U"\U0001F600");
+    QString text;
+    for (int i = 0; i < 12; ++i)
+        text += face;
+    QWrapLabel label;
+    for (int width = 10; width < 200; width += 3) {
+        label.resize(width, 30);
+        label.setText(text);
+        const QString shown = label.text();
+        if (shown.isEmpty() || shown == text)
+            continue;
+        const QString prefix = shown.chopped(3);
+        QVERIFY2(prefix.isEmpty() || !prefix.back().isHighSurrogate(), qPrintable(QString::number(width)));
+        QCOMPARE(prefix.size() % 2, 0);
+    }
+}
+
+void tst_BasicWidgets::videoColours()
+{
+    QCOMPARE(Vireo::EchoVideo::Internal::NoSignalVideo, QColor(0, 0, 0));
+    QCOMPARE(Vireo::EchoVideo::Internal::InvalidVideo, QColor(23, 24, 26, 255));
+}
+
+void tst_BasicWidgets::videoWithoutPicture()
+{
+    VideoPreviewWidget video;
+    video.resize(40, 30);
+    QPalette palette = video.palette();
+    palette.setColor(QPalette::Window, QColor(10, 200, 10));
+    video.setPalette(palette);
+    video.setAutoFillBackground(true);
+    QVERIFY(video.getVideoFrame().isNull());
+
+    // First paint: nothing drawn over the background; the picture becomes a black one.
+    const QImage first = video.grab().toImage();
+    QVERIFY(allPixels(first, QRect(), false, qRgb(10, 200, 10)));
+    QCOMPARE(video.getVideoFrame().size(), QSize(2, 2));
+    QCOMPARE(video.getVideoFrame().pixelColor(1, 1), QColor(Qt::black));
+
+    const QImage second = video.grab().toImage();
+    QVERIFY(allPixels(second, QRect(), false, qRgb(0, 0, 0)));
+}
+
+void tst_BasicWidgets::videoScalesPicture()
+{
+    VideoPreviewWidget video;
+    video.resize(64, 36);
+    QImage picture(4, 2, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    video.setVideoFrame(picture);
+    QVERIFY(allPixels(video.grab().toImage(), QRect(), false, qRgb(0, 0, 255)));
+
+    // Filled in place, as the lists' frame callbacks do.
+    video.getVideoFrame().fill(QColor(255, 255, 0));
+    video.refreshVideo();
+    QVERIFY(allPixels(video.grab().toImage(), QRect(), false, qRgb(255, 255, 0)));
+}
+
+void tst_BasicWidgets::videoBadge()
+{
+    VideoPreviewWidget video;
+    video.resize(64, 36);
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(QColor(255, 0, 0));
+    video.setVideoFrame(picture);
+    QVERIFY(!video.isForbiddenIconVisible());
+
+    video.setForbiddenIconVisible(true);
+    const QImage withBadge = video.grab().toImage();
+    const QRect badge(2, 2, 13, 13);
+    QVERIFY(allPixels(withBadge, badge, false, qRgb(255, 0, 0))); // outside: only the picture
+    QVERIFY(!allPixels(withBadge, badge, true, qRgb(255, 0, 0))); // inside: the badge
+
+    video.setForbiddenIconVisible(false);
+    QVERIFY(allPixels(video.grab().toImage(), QRect(), false, qRgb(255, 0, 0)));
+}
+
+QTEST_MAIN(tst_BasicWidgets)
+#include "tst_basicwidgets.moc"

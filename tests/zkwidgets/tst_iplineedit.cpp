@@ -1,0 +1,109 @@
+#include "common/testsupport.h"
+
+#include <zkwidgets/iplineedit.h>
+
+#include <QtTest>
+
+using ZK::Widgets::IPLineEdit;
+
+class tst_IPLineEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setTextAcceptsAddresses_data();
+    void setTextAcceptsAddresses();
+    void setTextRefusesOthers_data();
+    void setTextRefusesOthers();
+    void clearEmpties();
+    void typingIsLimited_data();
+    void typingIsLimited();
+};
+
+void tst_IPLineEdit::setTextAcceptsAddresses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("private") << "192.168.0.10"
+                             << "192.168.0.10";
+    QTest::newRow("zeros") << "0.0.0.0"
+                           << "0.0.0.0";
+    QTest::newRow("broadcast") << "255.255.255.255"
+                               << "255.255.255.255";
+    QTest::newRow("surrounding blanks") << " 10.1.2.3 "
+                                        << "10.1.2.3";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void tst_IPLineEdit::setTextAcceptsAddresses()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    IPLineEdit edit;
+    edit.setText(QStringLiteral("1.1.1.1"));
+    QVERIFY(edit.setText(text));
+    QCOMPARE(edit.text(), expected);
+    QCOMPARE(edit.isValidAddress(), !expected.isEmpty());
+}
+
+void tst_IPLineEdit::setTextRefusesOthers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("octet too large") << "192.168.0.256";
+    QTest::newRow("three parts") << "192.168.0";
+    QTest::newRow("five parts") << "1.2.3.4.5";
+    QTest::newRow("letters") << "abc.def.ghi.jkl";
+    QTest::newRow("leading zero") << "192.168.01.1";
+    QTest::newRow("negative") << "-1.2.3.4";
+    QTest::newRow("host name") << "device.local";
+}
+
+void tst_IPLineEdit::setTextRefusesOthers()
+{
+    QFETCH(QString, text);
+    IPLineEdit edit;
+    QVERIFY(edit.setText(QStringLiteral("10.0.0.1")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^IPLineEdit: refused a text")));
+    QVERIFY(!edit.setText(text));
+    QCOMPARE(edit.text(), QStringLiteral("10.0.0.1"));
+    QVERIFY(!IPLineEdit::isValidAddress(text));
+}
+
+void tst_IPLineEdit::clearEmpties()
+{
+    IPLineEdit edit;
+    edit.setText(QStringLiteral("172.16.5.4"));
+    edit.clear();
+    QCOMPARE(edit.text(), QString());
+    QVERIFY(!edit.isValidAddress());
+}
+
+void tst_IPLineEdit::typingIsLimited_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("address") << "192.168.1.20"
+                             << "192.168.1.20" << true;
+    QTest::newRow("octet over 255 refused") << "256"
+                                            << "25" << false;
+    QTest::newRow("letters refused") << "1a.2b"
+                                     << "1.2" << false;
+    QTest::newRow("too many dots") << "1.2.3.4.5"
+                                   << "1.2.3.45" << true;
+}
+
+void tst_IPLineEdit::typingIsLimited()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QFETCH(bool, complete);
+    IPLineEdit edit;
+    QTest::keyClicks(&edit, typed);
+    QCOMPARE(edit.text(), expected);
+    QCOMPARE(edit.hasAcceptableInput(), complete);
+}
+
+QTEST_MAIN(tst_IPLineEdit)
+#include "tst_iplineedit.moc"
