@@ -1,0 +1,1045 @@
+#include "common/testsupport.h"
+
+#include <vireowidgets/foundation/constants.h>
+#include <vireowidgets/foundation/qwraplabel.h>
+#include <vireowidgets/foundation/videopreviewwidget.h>
+#include <vireowidgets/resources/screenlistwidget.h>
+
+#include <vireomodel/fixture.h>
+#include <vireomodel/helper.h>
+#include <vireomodel/vireomodel.h>
+
+#include <QDataStream>
+#include <QDrag>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Vireo::BizModel;
+using Vireo::Widgets::ScreenListContentButton;
+using Vireo::Widgets::ScreenListWidget;
+using SceneType = Enum::Layer::SceneType;
+
+namespace {
+
+// A minimal concrete button and list, as a host or the concrete lists would write them.
+class PlainScreenButton : public ScreenListContentButton
+{
+public:
+    PlainScreenButton(std::weak_ptr<Device> device, std::weak_ptr<Screen> screen, int scene,
+        ReadScreenVideoFrameCallback cb, QWidget* parent)
+        : ScreenListContentButton(device, screen, scene, cb, parent)
+    {
+        setCheckable(true);
+        auto* layout = new QHBoxLayout(this);
+        layout->addWidget(m_pLabelVideo);
+        layout->addWidget(m_pLabelName);
+        m_pLabelVideo->setFixedWidth(40);
+        updateUIFromData();
+    }
+    QSize sizeHint() const override { return QSize(150, 60); }
+};
+
+class PlainScreenList : public ScreenListWidget
+{
+public:
+    explicit PlainScreenList(QWidget* parent = nullptr)
+        : ScreenListWidget(parent)
+    {
+        setOrientation(Qt::Horizontal);
+    }
+
+    int created = 0;
+    int pressedSlotCalls = 0;
+    int dragStates = 0;
+
+    void slotScreenPressed(std::weak_ptr<Screen> screen, const int& scene) override
+    {
+        ++pressedSlotCalls;
+        ScreenListWidget::slotScreenPressed(screen, scene);
+    }
+
+protected:
+    ScreenListContentButton* createScreenContentButton(
+        std::weak_ptr<Device> device, std::weak_ptr<Screen> screen, const SceneType& scene, QWidget* parent) override
+    {
+        ++created;
+        return new PlainScreenButton(device, screen, scene, m_cbReadScreenVideo, parent);
+    }
+    void setDragButtonState(ScreenListContentButton* button, bool state) override
+    {
+        if (button && state)
+            ++dragStates;
+    }
+};
+
+// Collects warnings so that a test can tell that a step logged nothing.
+class WarningCatcher
+{
+public:
+    WarningCatcher()
+    {
+        s_messages.clear();
+        s_previous = qInstallMessageHandler(&WarningCatcher::handler);
+    }
+    ~WarningCatcher() { qInstallMessageHandler(s_previous); }
+    QStringList messages() const { return s_messages; }
+
+private:
+    // Passes every message on, so that QTest::ignoreMessage keeps working.
+    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type == QtWarningMsg)
+            s_messages.append(message);
+        if (s_previous)
+            s_previous(type, context, message);
+    }
+    static QStringList s_messages;
+    static QtMessageHandler s_previous;
+};
+QStringList WarningCatcher::s_messages;
+QtMessageHandler WarningCatcher::s_previous = nullptr;
+
+struct Key
+{
+    int id;
+    int type;
+    int scene;
+    bool operator==(const Key& o) const { return id == o.id && type == o.type && scene == o.scene; }
+};
+// Readable list differences in failure messages (found by QTest through argument lookup).
+char* toString(const Key& key)
+{
+    return qstrdup(QByteArray("(screen " + QByteArray::number(key.id) + ", type " + QByteArray::number(key.type) +
+        ", scene " + QByteArray::number(key.scene) + ")")
+                       .constData());
+}
+
+QList<Key> keysOf(ScreenListWidget& list)
+{
+    QList<Key> keys;
+    for (QAbstractButton* item : list.getContentButtons()) {
+        auto* button = qobject_cast<ScreenListContentButton*>(item);
+        keys.append({button->screenKeyNo(), button->screenType(), button->sceneType()});
+    }
+    return keys;
+}
+
+QList<ScreenListContentButton*> buttonsOf(ScreenListWidget& list)
+{
+    QList<ScreenListContentButton*> buttons;
+    for (QAbstractButton* item : list.getContentButtons())
+        buttons.append(qobject_cast<ScreenListContentButton*>(item));
+    return buttons;
+}
+
+QByteArray hotSpotBytes(const QPoint& point)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << point;
+    return bytes;
+}
+
+QList<QDrag*> dragsOf(QWidget& list)
+{
+    return list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// A press on the button, then a move that reaches the list outside the button.
+void pressAndMoveOut(ScreenListWidget& list, QWidget* button)
+{
+    Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, button->rect().center(), Qt::LeftButton, Qt::LeftButton);
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+}
+
+Device* device()
+{
+    return Vireo::Fixture::activeDevice();
+}
+
+Screen& addScreen(int type, quint8 id, int index, const QString& name = QString())
+{
+    Screen& screen = device()->addScreen(type, id, name.isEmpty() ? QStringLiteral("Screen %1").arg(id) : name);
+    screen.setIndex(index);
+    return screen;
+}
+
+const int Regular = Enum::Screen::RegularScreen;
+const int AUX = Enum::Screen::AUXScreen;
+const int MVR = Enum::Screen::MVRScreen;
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Key>)
+
+class tst_ScreenList : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void order_data();
+    void order();
+    void sceneMask_data();
+    void sceneMask();
+    void validityCheck();
+    void deviceGoneHidesEverything();
+    void rebuildReusesButtons();
+    void unchangedRebuildCreatesNothing();
+    void manyScreens();
+    void singleAdd_data();
+    void singleAdd();
+    void singleAddReusesCache();
+    void videoRefresh_data();
+    void videoRefresh();
+    void videoRefreshAll();
+    void dragPayload_data();
+    void dragPayload();
+    void dragPictureSize_data();
+    void dragPictureSize();
+    void customDragHotSpotIsZero();
+    void oneDragPerPress();
+    void noDragWhen_data();
+    void noDragWhen();
+    void releaseClearsPress();
+    void vanishing_data();
+    void vanishing();
+    void pressedButtonGone();
+    void buttonTexts();
+    void buttonWithoutOutputs();
+    void longNameIsElided();
+    void buttonChildren();
+    void checkedNameProperty();
+    void expiredScreenEmptiesButton();
+    void closeButtonReachesHost();
+    void enableButton();
+    void typeMask();
+};
+
+void tst_ScreenList::init()
+{
+    Vireo::Fixture::reset();
+    Vireo::Fixture::makeActiveDevice();
+}
+
+void tst_ScreenList::cleanup()
+{
+    Vireo::Fixture::reset();
+}
+
+void tst_ScreenList::order_data()
+{
+    QTest::addColumn<QList<QList<int>>>("screens"); // {type, id, index}
+    QTest::addColumn<QList<Key>>("expected");
+
+    QTest::newRow("index, then type") << QList<QList<int>> {{Regular, 1, 2}, {AUX, 2, 1}, {Regular, 3, 1}}
+                                      << QList<Key> {{3, Regular, 1}, {2, AUX, 1}, {1, Regular, 1}};
+    QTest::newRow("same index and type by number")
+        << QList<QList<int>> {{Regular, 5, 0}, {Regular, 3, 0}, {Regular, 4, 0}}
+        << QList<Key> {{3, Regular, 1}, {4, Regular, 1}, {5, Regular, 1}};
+    QTest::newRow("regular, AUX, MVR") << QList<QList<int>> {{MVR, 1, 0}, {AUX, 1, 0}, {Regular, 1, 0}}
+                                       << QList<Key> {{1, Regular, 1}, {1, AUX, 1}, {1, MVR, 1}};
+    QTest::newRow("negative index first")
+        << QList<QList<int>> {{Regular, 1, 0}, {Regular, 2, -3}} << QList<Key> {{2, Regular, 1}, {1, Regular, 1}};
+    QTest::newRow("echo screens are never asked for")
+        << QList<QList<int>> {{Enum::Screen::EchoScreen, 1, 0}, {Regular, 2, 1}} << QList<Key> {{2, Regular, 1}};
+}
+
+void tst_ScreenList::order()
+{
+    QFETCH(QList<QList<int>>, screens);
+    QFETCH(QList<Key>, expected);
+    for (const auto& s : screens)
+        addScreen(s.at(0), quint8(s.at(1)), s.at(2));
+
+    PlainScreenList list;
+    list.resize(800, 100);
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Enum::Screen::AllScreenType,
+        SceneType::Invalid, false);
+    QCOMPARE(keysOf(list), expected);
+
+    // The strip shows them in the same order.
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const auto buttons = buttonsOf(list);
+    for (int i = 1; i < buttons.size(); ++i)
+        QVERIFY(buttons.at(i - 1)->x() < buttons.at(i)->x());
+}
+
+void tst_ScreenList::sceneMask_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QList<Key>>("expected");
+
+    QTest::newRow("all scenes: program first")
+        << int(SceneType::AllSceneType) << QList<Key> {{1, Regular, 2}, {1, Regular, 4}, {2, AUX, 2}, {2, AUX, 4}};
+    QTest::newRow("exactly Invalid: one per screen")
+        << int(SceneType::Invalid) << QList<Key> {{1, Regular, 1}, {2, AUX, 1}};
+    QTest::newRow("program") << int(SceneType::PGM) << QList<Key> {{1, Regular, 2}, {2, AUX, 2}};
+    QTest::newRow("preview") << int(SceneType::PVW) << QList<Key> {{1, Regular, 4}, {2, AUX, 4}};
+    QTest::newRow("Invalid with program is program")
+        << int(SceneType::Invalid | SceneType::PGM) << QList<Key> {{1, Regular, 2}, {2, AUX, 2}};
+    QTest::newRow("nothing") << 0 << QList<Key> {};
+}
+
+void tst_ScreenList::sceneMask()
+{
+    QFETCH(int, mask);
+    QFETCH(QList<Key>, expected);
+    addScreen(Regular, 1, 0);
+    addScreen(AUX, 2, 1);
+
+    PlainScreenList list;
+    list.initListWidgetItem(
+        Vireo::BizModel::DeviceList::instance()->activedDevice(), Enum::Screen::AllScreenType, mask);
+    QCOMPARE(keysOf(list), expected);
+}
+
+void tst_ScreenList::validityCheck()
+{
+    addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1).setValid(false);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+
+    PlainScreenList list;
+    list.initListWidgetItem(dev, Regular, SceneType::Invalid, true);
+    QCOMPARE(keysOf(list), (QList<Key> {{1, Regular, 1}}));
+    list.initListWidgetItem(dev, Regular, SceneType::Invalid, false);
+    QCOMPARE(keysOf(list), (QList<Key> {{1, Regular, 1}, {2, Regular, 1}}));
+    QVERIFY(!list.isAllowAddScreen(std::weak_ptr<Screen>()));
+}
+
+void tst_ScreenList::deviceGoneHidesEverything()
+{
+    addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    PlainScreenList list;
+    list.initListWidgetItem(dev, Regular, SceneType::AllSceneType);
+    QCOMPARE(list.itemCount(), 4);
+
+    QVERIFY(Vireo::Fixture::removeActiveDevice());
+    list.initListWidgetItem(dev, Regular, SceneType::AllSceneType);
+    QCOMPARE(list.itemCount(), 0);
+    QCOMPARE(list.hiddenContentButtonCount(), 4);
+    for (auto* button : list.findChildren<ScreenListContentButton*>()) {
+        QVERIFY(button->isHidden());
+        QCOMPARE(button->findChild<QLabel*>(QStringLiteral("ScreenName"))->text(), QString());
+    }
+    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+}
+
+void tst_ScreenList::rebuildReusesButtons()
+{
+    for (int i = 1; i <= 3; ++i)
+        addScreen(Regular, quint8(i), i);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    PlainScreenList list;
+    QSignalSpy closed(&list, &ScreenListWidget::screenItemCloseClicked);
+    list.initListWidgetItem(dev, Regular, SceneType::Invalid);
+    QCOMPARE(list.created, 3);
+
+    // Fewer screens: the surplus is hidden and emptied, nothing is deleted.
+    device()->removeScreen(Regular, 2);
+    list.initListWidgetItem(dev, Regular, SceneType::Invalid);
+    QCOMPARE(keysOf(list), (QList<Key> {{1, Regular, 1}, {3, Regular, 1}}));
+    QCOMPARE(list.findChildren<ScreenListContentButton*>().size(), 3);
+    QCOMPARE(list.hiddenContentButtonCount(), 1);
+    int hidden = 0;
+    for (auto* button : list.findChildren<ScreenListContentButton*>()) {
+        if (!button->isHidden())
+            continue;
+        ++hidden;
+        QCOMPARE(button->screenKeyNo(), quint8(255));
+        QCOMPARE(button->findChild<QLabel*>(QStringLiteral("ScreenName"))->toolTip(), QString());
+        QCOMPARE(button->findChild<QLabel*>(QStringLiteral("RatioLabel"))->text(), QString());
+    }
+    QCOMPARE(hidden, 1);
+
+    // More screens: the hidden button is used before a new one is made.
+    addScreen(Regular, 4, 4);
+    addScreen(Regular, 5, 5);
+    list.initListWidgetItem(dev, Regular, SceneType::Invalid);
+    QCOMPARE(keysOf(list), (QList<Key> {{1, Regular, 1}, {3, Regular, 1}, {4, Regular, 1}, {5, Regular, 1}}));
+    QCOMPARE(list.created, 4);
+    QCOMPARE(list.hiddenContentButtonCount(), 0);
+
+    // Every button is connected once, however often it was reused.
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    for (auto* button : buttonsOf(list)) {
+        list.pressedSlotCalls = 0;
+        Vireo::Test::sendMouse(
+            button, QEvent::MouseButtonPress, button->rect().center(), Qt::LeftButton, Qt::LeftButton);
+        Vireo::Test::sendMouse(
+            button, QEvent::MouseButtonRelease, button->rect().center(), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(list.pressedSlotCalls, 1);
+        closed.clear();
+        QToolButton* close = nullptr;
+        for (auto* child : button->findChildren<QToolButton*>()) {
+            if (child->property("isCloseButton").toBool())
+                close = child;
+        }
+        QVERIFY(close);
+        close->click();
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(closed.at(0).at(0).value<std::weak_ptr<Screen>>().lock(), button->screenBase().lock());
+    }
+}
+
+void tst_ScreenList::unchangedRebuildCreatesNothing()
+{
+    for (int i = 1; i <= 6; ++i)
+        addScreen(i % 2 ? Regular : AUX, quint8(i), i);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    PlainScreenList list;
+    list.resize(900, 120);
+    list.show();
+    list.initListWidgetItem(dev, Enum::Screen::AllScreenType, SceneType::AllSceneType);
+    const auto before = buttonsOf(list);
+    const int widgets = list.findChildren<QWidget*>().size();
+    QCOMPARE(list.created, 12);
+
+    list.initListWidgetItem(dev, Enum::Screen::AllScreenType, SceneType::AllSceneType);
+    QCOMPARE(list.created, 12);
+    QCOMPARE(list.findChildren<QWidget*>().size(), widgets);
+    QCOMPARE(buttonsOf(list), before); // the same buttons at the same places
+}
+
+void tst_ScreenList::manyScreens()
+{
+    for (int i = 0; i < 250; ++i)
+        addScreen(Regular, quint8(i), 250 - i);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    PlainScreenList list;
+    list.initListWidgetItem(dev, Regular, SceneType::AllSceneType);
+    QCOMPARE(list.itemCount(), 500);
+    const auto keys = keysOf(list);
+    QCOMPARE(keys.first(), (Key {249, Regular, 2}));
+    QCOMPARE(keys.last(), (Key {0, Regular, 4}));
+    const int created = list.created;
+    list.initListWidgetItem(dev, Regular, SceneType::AllSceneType);
+    QCOMPARE(list.created, created);
+    QCOMPARE(keysOf(list), keys);
+}
+
+void tst_ScreenList::singleAdd_data()
+{
+    QTest::addColumn<int>("typeMask");
+    QTest::addColumn<int>("sceneMask");
+    QTest::addColumn<int>("newType");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QList<Key>>("added");
+
+    QTest::newRow("both scenes, program first")
+        << Regular << int(SceneType::AllSceneType) << Regular << true << QList<Key> {{7, Regular, 2}, {7, Regular, 4}};
+    QTest::newRow("exactly Invalid") << Regular << int(SceneType::Invalid) << Regular << true
+                                     << QList<Key> {{7, Regular, 1}};
+    QTest::newRow("Invalid bit with program adds no scene-less button")
+        << Regular << int(SceneType::Invalid | SceneType::PGM) << Regular << true << QList<Key> {{7, Regular, 2}};
+    QTest::newRow("type outside the mask") << Regular << int(SceneType::AllSceneType) << AUX << true << QList<Key> {};
+    QTest::newRow("echo bit never lists echo screens")
+        << int(Enum::Screen::AllScreenType | Enum::Screen::EchoScreen) << int(SceneType::PGM)
+        << int(Enum::Screen::EchoScreen) << true << QList<Key> {};
+    QTest::newRow("invalid screen") << Regular << int(SceneType::PGM) << Regular << false << QList<Key> {};
+}
+
+void tst_ScreenList::singleAdd()
+{
+    QFETCH(int, typeMask);
+    QFETCH(int, sceneMask);
+    QFETCH(int, newType);
+    QFETCH(bool, valid);
+    QFETCH(QList<Key>, added);
+
+    addScreen(Regular, 1, 5);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    PlainScreenList list;
+    list.initListWidgetItem(dev, typeMask, sceneMask);
+    const QList<Key> before = keysOf(list);
+
+    Screen& screen = addScreen(newType, 7, 0); // sorts first, but a single add appends
+    screen.setValid(valid);
+    list.addScreenContentButton(device()->findScreen(newType, 7));
+    QCOMPARE(keysOf(list), before + added);
+
+    // Adding it again changes nothing.
+    list.addScreenContentButton(device()->findScreen(newType, 7));
+    QCOMPARE(keysOf(list), before + added);
+
+    // A rebuild shows the same buttons, re-sorted.
+    list.initListWidgetItem(dev, typeMask, sceneMask);
+    QCOMPARE(keysOf(list), added + before);
+}
+
+void tst_ScreenList::singleAddReusesCache()
+{
+    addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    PlainScreenList list;
+    list.initListWidgetItem(dev, Regular, SceneType::AllSceneType);
+    device()->removeScreen(Regular, 2);
+    list.initListWidgetItem(dev, Regular, SceneType::AllSceneType);
+    QCOMPARE(list.hiddenContentButtonCount(), 2);
+
+    addScreen(Regular, 3, 2);
+    QSignalSpy toggled(&list, &ScreenListWidget::itemToggled);
+    list.addScreenContentButton(device()->findScreen(Regular, 3));
+    QCOMPARE(keysOf(list), (QList<Key> {{1, Regular, 2}, {1, Regular, 4}, {3, Regular, 2}, {3, Regular, 4}}));
+    QCOMPARE(list.created, 4);
+    QCOMPARE(list.hiddenContentButtonCount(), 0);
+    for (auto* button : buttonsOf(list))
+        QVERIFY(!button->isHidden());
+
+    // Nothing comes from another device, an expired screen or while the device is gone.
+    auto other = Vireo::BizModel::DeviceList::instance()->addDevice(QStringLiteral("other"));
+    other.lock()->addScreen(Regular, 9, QStringLiteral("elsewhere"));
+    list.addScreenContentButton(other.lock()->findScreen(Regular, 9));
+    list.addScreenContentButton(std::weak_ptr<Screen>());
+    QCOMPARE(list.itemCount(), 4);
+    addScreen(Regular, 4, 3);
+    const auto fourth = device()->findScreen(Regular, 4);
+    Vireo::BizModel::DeviceList::instance()->removeDevice(dev);
+    list.addScreenContentButton(fourth);
+    QCOMPARE(list.itemCount(), 4);
+    QCOMPARE(toggled.count(), 0);
+    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+}
+
+void tst_ScreenList::videoRefresh_data()
+{
+    QTest::addColumn<int>("sceneMask");
+    QTest::addColumn<QList<int>>("refreshedScenes");
+
+    QTest::newRow("both") << int(SceneType::AllSceneType) << QList<int> {2, 4};
+    QTest::newRow("program") << int(SceneType::PGM) << QList<int> {2};
+    QTest::newRow("preview") << int(SceneType::PVW) << QList<int> {4};
+    QTest::newRow("exactly Invalid refreshes nothing") << int(SceneType::Invalid) << QList<int> {};
+}
+
+void tst_ScreenList::videoRefresh()
+{
+    QFETCH(int, sceneMask);
+    QFETCH(QList<int>, refreshedScenes);
+    for (int i = 1; i <= 3; ++i)
+        addScreen(Regular, quint8(i), i);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+
+    QList<QPair<int, int>> calls; // screen number, scene
+    QSize lastSize;
+    auto callback = [&](std::weak_ptr<Screen> screen, const int& scene, const QSize& size, QImage& frame) {
+        auto locked = screen.lock();
+        calls.append({locked ? locked->screenId() : -1, scene});
+        lastSize = size;
+        frame = QImage(size.isEmpty() ? QSize(4, 4) : size, QImage::Format_RGB32);
+        frame.fill(Qt::red);
+        return true;
+    };
+    PlainScreenList list;
+    list.initListWidgetItem(dev, Regular, sceneMask, true, callback);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    list.updateScreenVideo(device()->findScreen(Regular, 2));
+    QList<QPair<int, int>> expected;
+    for (int scene : refreshedScenes)
+        expected.append({2, scene});
+    std::sort(calls.begin(), calls.end());
+    QCOMPARE(calls, expected);
+    if (!calls.isEmpty())
+        QCOMPARE(lastSize.width(), 40);
+
+    // An expired screen refreshes nothing.
+    calls.clear();
+    list.updateScreenVideo(std::weak_ptr<Screen>());
+    QVERIFY(calls.isEmpty());
+}
+
+void tst_ScreenList::videoRefreshAll()
+{
+    for (int i = 1; i <= 3; ++i)
+        addScreen(Regular, quint8(i), i);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    int calls = 0;
+    auto callback = [&](std::weak_ptr<Screen>, const int&, const QSize&, QImage&) { return ++calls > 0; };
+    PlainScreenList list;
+    list.initListWidgetItem(dev, Regular, SceneType::Invalid, true, callback);
+    list.updateScreenVideo();
+    QCOMPARE(calls, 3);
+
+    // Hidden buttons are not refreshed.
+    device()->removeScreen(Regular, 3);
+    list.initListWidgetItem(dev, Regular, SceneType::Invalid, true, callback);
+    calls = 0;
+    list.updateScreenVideo();
+    QCOMPARE(calls, 2);
+}
+
+void tst_ScreenList::dragPayload_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("sceneMask");
+    QTest::addColumn<int>("pressIndex");
+    QTest::addColumn<QString>("sceneKey");
+
+    QTest::newRow("program") << Regular << 3 << int(SceneType::AllSceneType) << 0
+                             << QString::fromLatin1(Vireo::Constants::MimeTypePGMKeyNo);
+    QTest::newRow("preview") << Regular << 3 << int(SceneType::AllSceneType) << 1
+                             << QString::fromLatin1(Vireo::Constants::MimeTypePVWKeyNo);
+    QTest::newRow("no scene") << AUX << 12 << int(SceneType::Invalid) << 0 << QString();
+    QTest::newRow("three digits") << MVR << 200 << int(SceneType::PGM) << 0
+                                  << QString::fromLatin1(Vireo::Constants::MimeTypePGMKeyNo);
+}
+
+void tst_ScreenList::dragPayload()
+{
+    QFETCH(int, type);
+    QFETCH(int, number);
+    QFETCH(int, sceneMask);
+    QFETCH(int, pressIndex);
+    QFETCH(QString, sceneKey);
+
+    addScreen(type, quint8(number), 0, QStringLiteral("Main wall"));
+    PlainScreenList list;
+    list.initListWidgetItem(
+        Vireo::BizModel::DeviceList::instance()->activedDevice(), Enum::Screen::AllScreenType, sceneMask);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    pressAndMoveOut(list, buttonsOf(list).at(pressIndex));
+    const auto drags = dragsOf(list);
+    QCOMPARE(drags.size(), 1);
+    QCOMPARE(list.dragStates, 1);
+    const QMimeData* mime = drags.first()->mimeData();
+    QCOMPARE(mime->text(), QStringLiteral("Main wall"));
+    QCOMPARE(mime->data(QString::fromLatin1(Vireo::Constants::MimeTypeScreenKeyNo)), QByteArray::number(number));
+    QCOMPARE(mime->data(QString::fromLatin1(Vireo::Constants::MimeTypeScreenTypeKeyNo)), QByteArray::number(type));
+    const QString pgm = QString::fromLatin1(Vireo::Constants::MimeTypePGMKeyNo);
+    const QString pvw = QString::fromLatin1(Vireo::Constants::MimeTypePVWKeyNo);
+    QCOMPARE(mime->hasFormat(pgm), sceneKey == pgm);
+    QCOMPARE(mime->hasFormat(pvw), sceneKey == pvw);
+    if (!sceneKey.isEmpty())
+        QCOMPARE(mime->data(sceneKey), QByteArray::number(number));
+
+    const QByteArray hotSpot = mime->data(QString::fromLatin1(Vireo::Constants::MimeTypeDragHotSpot));
+    QCOMPARE(hotSpot.size(), 8);
+    const QPoint centre(75, 30); // the 150 x 60 button's picture
+    QCOMPARE(drags.first()->hotSpot(), centre);
+    QCOMPARE(hotSpot, QByteArray::fromHex("0000004b0000001e"));
+    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+}
+
+void tst_ScreenList::dragPictureSize_data()
+{
+    QTest::addColumn<QSize>("dragSize");
+    QTest::addColumn<QSize>("pictureSize");
+
+    QTest::newRow("0 x 0 keeps the button's size") << QSize(0, 0) << QSize(150, 60);
+    QTest::newRow("a zero width keeps it too") << QSize(0, 90) << QSize(150, 60);
+    QTest::newRow("larger frame") << QSize(200, 100) << QSize(200, 100);
+    QTest::newRow("smaller frame scales the picture") << QSize(50, 20) << QSize(50, 20);
+}
+
+void tst_ScreenList::dragPictureSize()
+{
+    QFETCH(QSize, dragSize);
+    QFETCH(QSize, pictureSize);
+    addScreen(Regular, 1, 0);
+    PlainScreenList list;
+    QCOMPARE(list.dragPixmapSize(), QSize(0, 0));
+    list.setDragPixmapSize(dragSize);
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    pressAndMoveOut(list, buttonsOf(list).first());
+    const auto drags = dragsOf(list);
+    QCOMPARE(drags.size(), 1);
+    const QPixmap picture = drags.first()->pixmap();
+    QCOMPARE(picture.size(), pictureSize);
+    const QPoint centre(pictureSize.width() / 2, pictureSize.height() / 2);
+    QCOMPARE(drags.first()->hotSpot(), centre);
+    QCOMPARE(drags.first()->mimeData()->data(QString::fromLatin1(Vireo::Constants::MimeTypeDragHotSpot)),
+        hotSpotBytes(centre));
+    // The picture is translucent.
+    const QImage image = picture.toImage();
+    QVERIFY(qAlpha(image.pixel(image.width() / 2, image.height() / 2)) < 255);
+}
+
+void tst_ScreenList::customDragHotSpotIsZero()
+{
+    addScreen(Regular, 1, 0);
+    PlainScreenList list;
+    list.setCustomDarg(true);
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PVW);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    pressAndMoveOut(list, buttonsOf(list).first());
+    const auto drags = dragsOf(list);
+    QCOMPARE(drags.size(), 1);
+    QVERIFY(drags.first()->pixmap().isNull());
+    QCOMPARE(drags.first()->mimeData()->data(QString::fromLatin1(Vireo::Constants::MimeTypeDragHotSpot)),
+        QByteArray(8, '\0'));
+    QCOMPARE(drags.first()->mimeData()->data(QString::fromLatin1(Vireo::Constants::MimeTypePVWKeyNo)), QByteArray("1"));
+}
+
+void tst_ScreenList::oneDragPerPress()
+{
+    addScreen(Regular, 1, 0);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    pressAndMoveOut(list, buttonsOf(list).first());
+    QCOMPARE(dragsOf(list).size(), 1);
+    QTest::ignoreMessage(QtWarningMsg, "screen start drag has faied. The selectd screenbase is nullptr");
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dragsOf(list).size(), 1);
+}
+
+void tst_ScreenList::noDragWhen_data()
+{
+    QTest::addColumn<QString>("condition");
+    QTest::newRow("right button held") << QStringLiteral("right");
+    QTest::newRow("list disabled") << QStringLiteral("disabled");
+    QTest::newRow("drags switched off") << QStringLiteral("off");
+}
+
+void tst_ScreenList::noDragWhen()
+{
+    QFETCH(QString, condition);
+    addScreen(Regular, 1, 0);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto* button = buttonsOf(list).first();
+
+    WarningCatcher warnings;
+    Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, button->rect().center(), Qt::LeftButton, Qt::LeftButton);
+    Qt::MouseButtons held = Qt::LeftButton;
+    if (condition == QLatin1String("right"))
+        held |= Qt::RightButton;
+    else if (condition == QLatin1String("disabled"))
+        list.setEnabled(false);
+    else
+        list.isEnableDrag(false);
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, held);
+    QVERIFY(dragsOf(list).isEmpty());
+    QVERIFY(warnings.messages().isEmpty());
+
+    // Without drags the move still ends the press; otherwise the press survives for a later move.
+    list.setEnabled(true);
+    list.isEnableDrag(true);
+    if (condition == QLatin1String("off"))
+        QTest::ignoreMessage(QtWarningMsg, "screen start drag has faied. The selectd screenbase is nullptr");
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dragsOf(list).size(), condition == QLatin1String("off") ? 0 : 1);
+}
+
+void tst_ScreenList::releaseClearsPress()
+{
+    addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::AllSceneType);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const auto buttons = buttonsOf(list);
+
+    // A release of another screen keeps the press; a release of the same screen (any scene) ends it.
+    Vireo::Test::sendMouse(buttons.at(0), QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    Vireo::Test::sendMouse(buttons.at(2), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dragsOf(list).size(), 1);
+
+    Vireo::Test::sendMouse(buttons.at(0), QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    Vireo::Test::sendMouse(buttons.at(1), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    QTest::ignoreMessage(QtWarningMsg, "screen start drag has faied. The selectd screenbase is nullptr");
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dragsOf(list).size(), 1);
+}
+
+void tst_ScreenList::vanishing_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("screen") << QStringLiteral("screen")
+                            << QStringLiteral("screen start drag has faied. The selectd screenbase is nullptr");
+    QTest::newRow("device") << QStringLiteral("device")
+                            << QStringLiteral("screen start drag has faied. The device model is nullptr.");
+}
+
+void tst_ScreenList::vanishing()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, warning);
+    addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::AllSceneType);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto* button = buttonsOf(list).at(1);
+
+    // Between press and move.
+    Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    if (what == QLatin1String("screen"))
+        device()->removeScreen(Regular, 1);
+    else
+        Vireo::Fixture::removeActiveDevice();
+    QTest::ignoreMessage(QtWarningMsg, warning.toUtf8().constData());
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+    QVERIFY(dragsOf(list).isEmpty());
+
+    // The release, and later notifications, of what is gone are harmless.
+    Vireo::Test::sendMouse(button, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(button->screenKeyNo(), quint8(255));
+    list.updateScreenVideo(button->screenBase());
+    list.retranslateUi();
+    QCOMPARE(button->findChild<QLabel*>(QStringLiteral("ScreenName"))->text(), QString());
+    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+}
+
+void tst_ScreenList::pressedButtonGone()
+{
+    addScreen(Regular, 1, 0);
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    PlainScreenList list;
+    list.initListWidgetItem(dev, Regular, SceneType::AllSceneType);
+    list.resize(900, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto* preview = buttonsOf(list).at(1);
+    Vireo::Test::sendMouse(preview, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+
+    // Between press and move the list drops its preview buttons: no drag and no message.
+    list.initListWidgetItem(dev, Regular, SceneType::PGM);
+    WarningCatcher warnings;
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+    QVERIFY(dragsOf(list).isEmpty());
+    QVERIFY(warnings.messages().isEmpty());
+
+    // Between move and release the screen goes: the release does nothing.
+    Vireo::Test::sendMouse(
+        buttonsOf(list).first(), QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(dragsOf(list).size(), 1);
+    device()->removeScreen(Regular, 1);
+    Vireo::Test::sendMouse(
+        buttonsOf(list).first(), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+}
+
+void tst_ScreenList::buttonTexts()
+{
+    Screen& screen = addScreen(AUX, 4, 0, QStringLiteral("Aux wall"));
+    screen.setMosaicWindowRect(QRect(0, 0, 3840, 1080));
+    Output& output = device()->addOutput(17, Enum::Interface::AUXOutput, {1, 2, 0}, Enum::Interface::HDMI_2_0);
+    output.setPresetTiming(QSize(1920, 1080), 59.94f, true);
+    device()->addOutput(18, Enum::Interface::AUXOutput, {1, 3, 0}, Enum::Interface::HDMI_2_0);
+    screen.addOutput(device()->findOutput(17));
+    screen.addOutput(device()->findOutput(18));
+    screen.addLayer(Enum::Layer::PGM, Enum::Layer::Regular, 1);
+    screen.addLayer(Enum::Layer::PVW, Enum::Layer::AUX, 2);
+    screen.addLayer(Enum::Layer::PGM, Enum::Layer::MVR, 3);
+    screen.addLayer(Enum::Layer::PGM, Enum::Layer::BKG, 4);
+
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), AUX, SceneType::PGM);
+    auto* button = buttonsOf(list).first();
+    auto* name = button->findChild<Vireo::Widgets::QWrapLabel*>(QStringLiteral("ScreenName"));
+    QVERIFY(name);
+    QCOMPARE(name->getText(), QStringLiteral("Aux wall"));
+    QCOMPARE(name->toolTip(), QStringLiteral("Aux wall"));
+    QCOMPARE(name->property("isAuxScreenName").toBool(), true);
+    QCOMPARE(button->findChild<QLabel*>(QStringLiteral("RatioLabel"))->text(),
+        Helper::formatFramerate(QSize(3840, 1080), 59.94f, true));
+
+    QStringList contents;
+    for (auto* label : button->findChildren<QLabel*>()) {
+        if (label->property("isScreenContent").toBool())
+            contents.append(label->text());
+    }
+    contents.sort();
+    QCOMPARE(contents,
+        (QStringList {
+            QStringLiteral("2 Ouputs"), QStringLiteral("3 Layers"), QStringLiteral("Mosaic Area:3840*1080")}));
+}
+
+void tst_ScreenList::buttonWithoutOutputs()
+{
+    Screen& screen = addScreen(Regular, 4, 0, QStringLiteral("Wall"));
+    screen.setMosaicWindowRect(QRect(0, 0, 1920, 1080));
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    auto* button = buttonsOf(list).first();
+    QStringList contents;
+    for (auto* label : button->findChildren<QLabel*>()) {
+        if (label->property("isScreenContent").toBool())
+            contents.append(label->text());
+    }
+    contents.sort();
+    QCOMPARE(contents, (QStringList {QStringLiteral("0 Layers"), QStringLiteral("0 Ouputs"), QStringLiteral("N/A")}));
+    QCOMPARE(button->findChild<QLabel*>(QStringLiteral("RatioLabel"))->text(),
+        Helper::formatFramerate(QSize(1920, 1080), 0.f, false));
+    QCOMPARE(button->findChild<QLabel*>(QStringLiteral("ScreenName"))->property("isAuxScreenName").toBool(), false);
+}
+
+void tst_ScreenList::longNameIsElided()
+{
+    const QString longName = QStringLiteral("A very long screen name for the main LED wall of the hall");
+    addScreen(Regular, 1, 0, longName);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    auto* name = buttonsOf(list).first()->findChild<Vireo::Widgets::QWrapLabel*>(QStringLiteral("ScreenName"));
+    const QString shown = name->getText();
+    QVERIFY(shown != longName);
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(QFontMetrics(name->font()).horizontalAdvance(shown) <= 125);
+    QCOMPARE(name->toolTip(), longName);
+
+    // A short name is kept whole.
+    QCOMPARE(buttonsOf(list).first()->geteElidedText(name->font(), QStringLiteral("S1"), 125), QStringLiteral("S1"));
+}
+
+void tst_ScreenList::buttonChildren()
+{
+    addScreen(Regular, 1, 0);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    auto* button = buttonsOf(list).first();
+    QVERIFY(button->testAttribute(Qt::WA_AcceptTouchEvents));
+    auto* name = button->findChild<QLabel*>(QStringLiteral("ScreenName"));
+    QVERIFY(name);
+    QCOMPARE(name->property("isChecked"), QVariant(false));
+    QVERIFY(button->findChild<QLabel*>(QStringLiteral("RatioLabel")));
+
+    int contentLabels = 0;
+    for (auto* label : button->findChildren<QLabel*>())
+        contentLabels += label->property("isScreenContent").toBool() ? 1 : 0;
+    QCOMPARE(contentLabels, 3);
+
+    QToolButton* close = nullptr;
+    for (auto* child : button->findChildren<QToolButton*>()) {
+        if (child->property("isCloseButton").toBool())
+            close = child;
+    }
+    QVERIFY(close);
+    QCOMPARE(close->minimumSize(), QSize(32, 32));
+    QCOMPARE(close->maximumSize(), QSize(32, 32));
+    QVERIFY(close->testAttribute(Qt::WA_AcceptTouchEvents));
+
+    bool foundVideo = false;
+    for (auto* child : button->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (QByteArray(child->metaObject()->className()) == "Vireo::Widgets::VideoPreviewWidget") {
+            foundVideo = true;
+            QCOMPARE(child->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+            QCOMPARE(child->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+        }
+    }
+    QVERIFY(foundVideo);
+}
+
+void tst_ScreenList::checkedNameProperty()
+{
+    addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    const auto buttons = buttonsOf(list);
+    auto* first = buttons.at(0)->findChild<QLabel*>(QStringLiteral("ScreenName"));
+    auto* second = buttons.at(1)->findChild<QLabel*>(QStringLiteral("ScreenName"));
+    buttons.at(0)->setChecked(true);
+    QCOMPARE(first->property("isChecked"), QVariant(true));
+    QCOMPARE(second->property("isChecked"), QVariant(false));
+    buttons.at(1)->setChecked(true); // the strip's group is exclusive
+    QCOMPARE(first->property("isChecked"), QVariant(false));
+    QCOMPARE(second->property("isChecked"), QVariant(true));
+}
+
+void tst_ScreenList::expiredScreenEmptiesButton()
+{
+    addScreen(AUX, 6, 0, QStringLiteral("Side"));
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), AUX, SceneType::PVW);
+    auto* button = buttonsOf(list).first();
+    QCOMPARE(button->screenKeyNo(), quint8(6));
+    QCOMPARE(button->screenType(), AUX);
+    QVERIFY(list.findContentButton({6, AUX}, SceneType::PVW) == button);
+    QVERIFY(!list.findContentButton({6, AUX}, SceneType::PGM));
+    QVERIFY(!list.findContentButton({6, Regular}, SceneType::PVW));
+
+    device()->removeScreen(AUX, 6);
+    list.retranslateUi();
+    QCOMPARE(button->screenKeyNo(), quint8(255));
+    QCOMPARE(button->screenType(), int(Enum::Screen::Invalid));
+    QVERIFY(!list.findContentButton({6, AUX}, SceneType::PVW));
+    for (auto* label : button->findChildren<QLabel*>())
+        QCOMPARE(label->text(), QString());
+    QCOMPARE(button->findChild<QLabel*>(QStringLiteral("ScreenName"))->toolTip(), QString());
+}
+
+void tst_ScreenList::closeButtonReachesHost()
+{
+    addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::PGM);
+    QSignalSpy closed(&list, &ScreenListWidget::screenItemCloseClicked);
+    auto* button = buttonsOf(list).at(1);
+    for (auto* child : button->findChildren<QToolButton*>()) {
+        if (child->property("isCloseButton").toBool())
+            child->click();
+    }
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(closed.at(0).at(0).value<std::weak_ptr<Screen>>().lock()->screenId(), quint8(2));
+    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+}
+
+void tst_ScreenList::enableButton()
+{
+    addScreen(Regular, 1, 0);
+    PlainScreenList list;
+    list.initListWidgetItem(Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::AllSceneType);
+    list.setContentButtonEnabled({1, Regular}, SceneType::PVW, false);
+    QVERIFY(buttonsOf(list).at(0)->isEnabled());
+    QVERIFY(!buttonsOf(list).at(1)->isEnabled());
+    list.setContentButtonEnabled({1, Regular}, SceneType::PVW, true);
+    QVERIFY(buttonsOf(list).at(1)->isEnabled());
+    list.setContentButtonEnabled({9, Regular}, SceneType::PVW, false); // no such screen: nothing
+}
+
+void tst_ScreenList::typeMask()
+{
+    PlainScreenList list;
+    const auto dev = Vireo::BizModel::DeviceList::instance()->activedDevice();
+    list.initListWidgetItem(dev, Enum::Screen::AllScreenType, SceneType::PGM);
+    QCOMPARE(list.getDeviceScreenType(), Regular | AUX | MVR);
+    list.initListWidgetItem(dev, 31, SceneType::PGM);
+    QCOMPARE(list.getDeviceScreenType(), Regular | AUX | MVR);
+    list.initListWidgetItem(dev, AUX | Enum::Screen::EchoScreen, SceneType::PGM);
+    QCOMPARE(list.getDeviceScreenType(), AUX);
+    QVERIFY(list.currentDevice().lock() == dev.lock());
+}
+
+QTEST_MAIN(tst_ScreenList)
+#include "tst_screenlist.moc"
