@@ -1,0 +1,683 @@
+#include "layerbaselistwidget.h"
+
+#include <vireowidgets/foundation/qwraplabel.h>
+
+#include <vireomodel/bizmodel.h>
+#include <vireomodel/modelcontrol.h>
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QFontMetrics>
+#include <QHash>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace Vireo::Widgets {
+
+namespace {
+
+using Vireo::BizModel::Device;
+using Vireo::BizModel::Layer;
+using Vireo::BizModel::Screen;
+namespace LayerEnum = Vireo::BizModel::Enum::Layer;
+namespace ScreenEnum = Vireo::BizModel::Enum::Screen;
+
+constexpr int NameElideWidth = 125;
+constexpr int ListedLayerTypes = LayerEnum::Regular | LayerEnum::AUX | LayerEnum::MVR;
+
+// Same model object, also when it has expired (a removal is often reported afterwards).
+bool isSameObject(const std::weak_ptr<Layer>& a, const std::weak_ptr<Layer>& b)
+{
+    return !a.owner_before(b) && !b.owner_before(a);
+}
+
+bool isEmptyReference(const std::weak_ptr<Layer>& layer)
+{
+    return isSameObject(layer, std::weak_ptr<Layer>());
+}
+
+int layerKey(quint8 layerId, int layerType)
+{
+    return (layerType << 8) | layerId;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// LayerBaseListContentButton
+
+LayerBaseListContentButton::LayerBaseListContentButton(std::weak_ptr<Device> pDevice, std::weak_ptr<Screen> pScreenBase,
+    SceneType nSceneType, std::weak_ptr<Layer> pLayerBase, QWidget* parent)
+    : QToolButton(parent)
+    , m_pDevice(std::move(pDevice))
+    , m_pScreenBase(std::move(pScreenBase))
+    , m_nSceneType(nSceneType)
+    , m_pLayerBase(std::move(pLayerBase))
+{
+    createWidgets();
+    createConnects();
+    updateUIFromData();
+}
+
+LayerBaseListContentButton::~LayerBaseListContentButton() = default;
+
+void LayerBaseListContentButton::createWidgets()
+{
+    auto* layout = new QVBoxLayout(this);
+    m_pLayerBaseNameLabel = new QWrapLabel(this);
+    m_pLayerBaseNameLabel->setProperty("isChecked", false);
+    m_pLayerBaseNameLabel->setAlignment(Qt::AlignCenter);
+    // The label takes the button's whole width (it shortens its text to the width it gets) and
+    // centres the name in it.
+    layout->addWidget(m_pLayerBaseNameLabel);
+}
+
+void LayerBaseListContentButton::createConnects()
+{
+    connect(this, &QAbstractButton::toggled, this, &LayerBaseListContentButton::slotContentButtonToggled);
+}
+
+void LayerBaseListContentButton::setLayerBase(std::weak_ptr<Device> pDevice, std::weak_ptr<Screen> pScreenBase,
+    SceneType nSceneType, std::weak_ptr<Layer> pLayerBase)
+{
+    m_pDevice = std::move(pDevice);
+    m_pScreenBase = std::move(pScreenBase);
+    m_nSceneType = nSceneType;
+    m_pLayerBase = std::move(pLayerBase);
+    updateUIFromData();
+}
+
+std::weak_ptr<Layer> LayerBaseListContentButton::layerBase() const
+{
+    return m_pLayerBase;
+}
+
+quint8 LayerBaseListContentButton::layerBaseKeyNo() const
+{
+    if (auto layer = m_pLayerBase.lock())
+        return layer->layerId();
+    return 255;
+}
+
+LayerBaseListContentButton::LayerType LayerBaseListContentButton::layerBaseKeyType() const
+{
+    if (auto layer = m_pLayerBase.lock())
+        return layer->layerType();
+    return LayerType::Invalid;
+}
+
+QString LayerBaseListContentButton::geteElidedText(QFont font, QString text, int width)
+{
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(text) >= width)
+        return metrics.elidedText(text, Qt::ElideRight, width);
+    return text;
+}
+
+void LayerBaseListContentButton::updateUIFromData()
+{
+    if (auto layer = m_pLayerBase.lock()) {
+        // Measured with the font the style sheet gives the label, not the one it starts with.
+        m_pLayerBaseNameLabel->ensurePolished();
+        const QString name = layer->name();
+        setToolTip(name);
+        QString displayName = name;
+        if (layer->layerType() == LayerEnum::Cut)
+            displayName = tr("Cut-") + name;
+        else if (layer->layerType() == LayerEnum::Regular && layer->cutAndFill())
+            displayName = tr("Fill-") + name;
+        m_pLayerBaseNameLabel->setText(geteElidedText(m_pLayerBaseNameLabel->font(), displayName, NameElideWidth));
+    } else {
+        m_pLayerBaseNameLabel->setText(QString());
+        setToolTip(QString());
+    }
+}
+
+void LayerBaseListContentButton::retranslateUi()
+{
+    // The only translated texts are the name prefixes.
+    updateUIFromData();
+}
+
+void LayerBaseListContentButton::resetLayout() { }
+
+void LayerBaseListContentButton::slotButtonClicked(bool isToggled)
+{
+    if (isToggled && !m_pLayerBase.expired())
+        emit layerBaseClicked(m_pLayerBase);
+}
+
+void LayerBaseListContentButton::slotContentButtonToggled(bool isToggled)
+{
+    m_pLayerBaseNameLabel->setProperty("isChecked", isToggled);
+    m_pLayerBaseNameLabel->style()->unpolish(m_pLayerBaseNameLabel);
+    m_pLayerBaseNameLabel->style()->polish(m_pLayerBaseNameLabel);
+    // The checked look may come with another font.
+    updateUIFromData();
+}
+
+bool LayerBaseListContentButton::hasLiveOwner() const
+{
+    if (auto layer = m_pLayerBase.lock())
+        return !layer->ownerScreen().expired();
+    return false;
+}
+
+void LayerBaseListContentButton::mousePressEvent(QMouseEvent* event)
+{
+    QToolButton::mousePressEvent(event);
+    if (hasLiveOwner())
+        emit layerBasePressed(m_pLayerBase);
+}
+
+void LayerBaseListContentButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Sliding off a button before lifting the finger is how a touch user cancels: no click then.
+    const bool releasedOnButton = rect().contains(event->pos());
+    QToolButton::mouseReleaseEvent(event);
+    if (!hasLiveOwner())
+        return;
+    emit layerBaseReleased(m_pLayerBase);
+    // A receiver of the release may have rebound this button.
+    if (releasedOnButton && hasLiveOwner())
+        emit layerBaseClicked(m_pLayerBase);
+}
+
+// ---------------------------------------------------------------------------------------------
+// LayerBaseListWidget
+
+LayerBaseListWidget::LayerBaseListWidget(QWidget* parent)
+    : NaviSliderFrame(parent)
+{ }
+
+LayerBaseListWidget::~LayerBaseListWidget() = default;
+
+void LayerBaseListWidget::initListWidgetItem(
+    std::weak_ptr<Device> pDevice, std::weak_ptr<Screen> pScreenBase, SceneType nSceneType)
+{
+    RebuildScope scope(this);
+    m_pDevice = std::move(pDevice);
+    m_pScreenBase = std::move(pScreenBase);
+    m_nSceneType = nSceneType;
+    m_bMultiViewerForm = false;
+
+    const auto device = m_pDevice.lock();
+    const auto screen = m_pScreenBase.lock();
+    if (!device || !screen) {
+        contentButtonsHide();
+        return;
+    }
+
+    // A cut layer always follows the layer it cuts.
+    const QList<std::weak_ptr<Layer>> layers = screen->layers(m_nSceneType, ListedLayerTypes);
+    QList<std::weak_ptr<Layer>> ordered;
+    ordered.reserve(layers.size() * 2);
+    for (const auto& weakLayer : layers) {
+        ordered.append(weakLayer);
+        if (auto layer = weakLayer.lock()) {
+            auto cut = layer->cutLayer().lock();
+            if (cut && layer->isCutLayerEnable())
+                ordered.append(cut);
+        }
+    }
+
+    const QList<QAbstractButton*> reuse = getContentButtons();
+    int index = 0;
+    for (const auto& layer : ordered) {
+        if (!isAllowAddLayerBase(layer, m_nSceneType))
+            continue;
+        auto* button = takeOrCreateButton(reuse, index, layer);
+        if (!button)
+            continue;
+        button->setLayerBase(m_pDevice, m_pScreenBase, m_nSceneType, layer);
+        placeContentButton(button, false);
+        ++index;
+    }
+    hideContentButtonsFrom(reuse, index);
+
+    // One pass over the buttons instead of a search per selected layer; the first button of a
+    // number and type wins, as with findContentButton.
+    QHash<int, LayerBaseListContentButton*> byKey;
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    byKey.reserve(buttons.size());
+    for (QAbstractButton* abstractButton : buttons) {
+        if (auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton)) {
+            const int key = layerKey(button->layerBaseKeyNo(), button->layerBaseKeyType());
+            if (!byKey.contains(key))
+                byKey.insert(key, button);
+        }
+    }
+    QList<LayerBaseListContentButton*> selected;
+    const QList<std::weak_ptr<Layer>> selectedLayers = screen->selectedLayers(LayerEnum::NotImageType);
+    for (const auto& weakLayer : selectedLayers) {
+        auto layer = weakLayer.lock();
+        if (!layer || layer->sceneType() != m_nSceneType)
+            continue;
+        if (auto* button = byKey.value(layerKey(layer->layerId(), layer->layerType())))
+            selected.append(button);
+    }
+    setSelectedButton(selected, false);
+    contentFrameResize();
+}
+
+void LayerBaseListWidget::initListWidgetItem(
+    std::weak_ptr<Device> pDevice, std::weak_ptr<Vireo::BizModel::MVRScreen> pMVRScreen, SceneType nSceneType)
+{
+    RebuildScope scope(this);
+    m_pDevice = std::move(pDevice);
+    m_pScreenBase = pMVRScreen;
+    m_nSceneType = nSceneType;
+    m_bMultiViewerForm = true;
+
+    const auto device = m_pDevice.lock();
+    const auto mvrScreen = pMVRScreen.lock();
+    if (!device || !mvrScreen) {
+        contentButtonsHide();
+        return;
+    }
+
+    // Every multiviewer screen's program layers, whatever scene was asked for.
+    QList<std::weak_ptr<Layer>> layers;
+    const QList<std::weak_ptr<Screen>> screens = device->screens(ScreenEnum::MVRScreen);
+    for (const auto& weakScreen : screens) {
+        if (auto screen = weakScreen.lock())
+            layers.append(screen->layers(LayerEnum::PGM, LayerEnum::MVR));
+    }
+
+    const QList<QAbstractButton*> reuse = getContentButtons();
+    int index = 0;
+    for (const auto& weakLayer : layers) {
+        const auto layer = weakLayer.lock();
+        if (!layer)
+            continue;
+        auto* button = takeOrCreateButton(reuse, index, weakLayer);
+        if (!button)
+            continue;
+        button->setLayerBase(m_pDevice, layer->ownerScreen(), m_nSceneType, weakLayer);
+        placeContentButton(button, false);
+        ++index;
+    }
+    hideContentButtonsFrom(reuse, index);
+
+    QHash<const Layer*, LayerBaseListContentButton*> byLayer;
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    byLayer.reserve(buttons.size());
+    for (QAbstractButton* abstractButton : buttons) {
+        if (auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton)) {
+            if (auto layer = button->layerBase().lock()) {
+                if (!byLayer.contains(layer.get()))
+                    byLayer.insert(layer.get(), button);
+            }
+        }
+    }
+    QList<LayerBaseListContentButton*> selected;
+    const QList<std::weak_ptr<Layer>> selectedLayers = mvrScreen->selectedLayers();
+    for (const auto& weakLayer : selectedLayers) {
+        if (auto layer = weakLayer.lock()) {
+            if (auto* button = byLayer.value(layer.get()))
+                selected.append(button);
+        }
+    }
+    setSelectedButton(selected, false);
+    contentFrameResize();
+}
+
+LayerBaseListContentButton* LayerBaseListWidget::takeOrCreateButton(
+    const QList<QAbstractButton*>& reuse, int index, const std::weak_ptr<Layer>& layer)
+{
+    auto* button = reuseContentButton<LayerBaseListContentButton>(reuse, index);
+    if (!button) {
+        button = createLayerBaseContentButton(m_pDevice, m_pScreenBase, m_nSceneType, layer, this);
+        if (!button)
+            return nullptr;
+    }
+    connectContentButton(button);
+    return button;
+}
+
+// Both forms connect every signal, once: a button made by one form is later reused by the other,
+// and the slots themselves decide what the current form does with a press, release or click.
+void LayerBaseListWidget::connectContentButton(LayerBaseListContentButton* button)
+{
+    connect(button, &LayerBaseListContentButton::layerBasePressed, this, &LayerBaseListWidget::slotLayerBasePressed,
+        Qt::UniqueConnection);
+    connect(button, &LayerBaseListContentButton::layerBaseReleased, this, &LayerBaseListWidget::slotLayerBaseReleased,
+        Qt::UniqueConnection);
+    connect(button, &LayerBaseListContentButton::layerBaseClicked, this, &LayerBaseListWidget::slotLayerBaseClicked,
+        Qt::UniqueConnection);
+}
+
+bool LayerBaseListWidget::isAllowAddLayerBase(std::weak_ptr<Layer> pLayerBase, SceneType nSceneType)
+{
+    const auto cachedScreen = m_pScreenBase.lock();
+    const auto layer = pLayerBase.lock();
+    if (!cachedScreen || !layer)
+        return false;
+    const auto owner = layer->ownerScreen().lock();
+    if (!owner)
+        return false;
+    // The types are compared, not the screens.
+    if (owner->screenType() != cachedScreen->screenType())
+        return false;
+    if (layer->sceneType() != nSceneType)
+        return false;
+    if (layer->isCutLayer() && !layer->isCutLayerEnable())
+        return false;
+    return true;
+}
+
+// The rule of the rebuild of the current form.
+bool LayerBaseListWidget::isAdmitted(const std::weak_ptr<Layer>& pLayerBase)
+{
+    if (!m_bMultiViewerForm)
+        return isAllowAddLayerBase(pLayerBase, m_nSceneType);
+    const auto layer = pLayerBase.lock();
+    if (!layer || layer->layerType() != LayerEnum::MVR || layer->sceneType() != LayerEnum::PGM)
+        return false;
+    const auto owner = layer->ownerScreen().lock();
+    return owner && owner->screenType() == ScreenEnum::MVRScreen;
+}
+
+void LayerBaseListWidget::addLayerBaseFromModel(std::weak_ptr<Screen> pScreenBase, std::weak_ptr<Layer> pLayerBase)
+{
+    ItemInitingLocker locker(m_bItemIniting);
+    const auto screen = pScreenBase.lock();
+    const auto layer = pLayerBase.lock();
+    const auto cachedScreen = m_pScreenBase.lock();
+    if (!screen || !layer || !cachedScreen) {
+        const auto flag = [](bool isNull) { return isNull ? QStringLiteral("true") : QStringLiteral("false"); };
+        qWarning("%s",
+            qPrintable(QStringLiteral("screen is nullptr") + flag(!screen) + QStringLiteral(" layer is nullptr") +
+                flag(!layer) + QStringLiteral(" current screen is nullptr") + flag(!cachedScreen)));
+        return;
+    }
+    if (screen != cachedScreen) {
+        qWarning("Current cache screen is not same as given screen");
+        return;
+    }
+    if (layer->layerType() == LayerEnum::BKG || layer->layerType() == LayerEnum::Logo)
+        return;
+
+    LayerBaseListContentButton* existing = findContentButton(pLayerBase);
+    // The next rebuild would drop a layer the list does not admit; do not show it in between.
+    if (!isAdmitted(pLayerBase)) {
+        if (existing)
+            hideLayerButton(existing);
+        contentFrameResize();
+        return;
+    }
+
+    const std::weak_ptr<Screen> buttonScreen = m_bMultiViewerForm ? layer->ownerScreen() : m_pScreenBase;
+    if (existing) {
+        existing->show();
+        existing->setLayerBase(m_pDevice, buttonScreen, m_nSceneType, pLayerBase);
+        return;
+    }
+
+    auto* button = takeOrCreateButton({}, 0, pLayerBase);
+    if (!button)
+        return;
+    button->setLayerBase(m_pDevice, buttonScreen, m_nSceneType, pLayerBase);
+    if (layer->isCutLayer())
+        insertContentButton(button, findNextContentButton(layer->fillLayer()), false);
+    else
+        addContentButton(button, false);
+    button->show();
+    contentFrameResize();
+}
+
+void LayerBaseListWidget::removeLayerBaseFromModel(std::weak_ptr<Screen> pScreenBase, std::weak_ptr<Layer> pLayerBase)
+{
+    const auto screen = pScreenBase.lock();
+    const auto cachedScreen = m_pScreenBase.lock();
+    if (!screen || !cachedScreen || screen != cachedScreen)
+        return;
+
+    // The layer has usually expired by the time the removal is reported, and a fill layer takes
+    // its cut layer with it: every button whose layer is gone goes as well.
+    QList<LayerBaseListContentButton*> gone;
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    for (QAbstractButton* abstractButton : buttons) {
+        auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton);
+        if (!button)
+            continue;
+        const std::weak_ptr<Layer> shown = button->layerBase();
+        if ((!isEmptyReference(pLayerBase) && isSameObject(shown, pLayerBase)) || shown.expired())
+            gone.append(button);
+    }
+    for (LayerBaseListContentButton* button : gone)
+        hideLayerButton(button);
+    contentFrameResize();
+}
+
+// Unchecked first: the frame re-checks a neighbour when a checked button leaves a single other
+// checked one, which would show a layer as selected that the device never selected.
+void LayerBaseListWidget::hideLayerButton(LayerBaseListContentButton* button)
+{
+    if (button->isChecked()) {
+        const QSignalBlocker groupBlocker(m_pContentButtonGroup);
+        button->setChecked(false);
+    }
+    contentButtonsHide(button);
+}
+
+void LayerBaseListWidget::selectedLayerBaseFromModel(std::weak_ptr<Screen> pScreenBase, std::weak_ptr<Layer> pLayerBase)
+{
+    Q_UNUSED(pLayerBase)
+    const auto screen = pScreenBase.lock();
+    const auto cachedScreen = m_pScreenBase.lock();
+    if (!screen || !cachedScreen || screen != cachedScreen) {
+        setSelectedButton({}, false);
+        return;
+    }
+
+    QHash<const Layer*, LayerBaseListContentButton*> byLayer;
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    byLayer.reserve(buttons.size());
+    for (QAbstractButton* abstractButton : buttons) {
+        if (auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton)) {
+            if (auto layer = button->layerBase().lock()) {
+                if (!byLayer.contains(layer.get()))
+                    byLayer.insert(layer.get(), button);
+            }
+        }
+    }
+    QList<LayerBaseListContentButton*> selected;
+    const QList<std::weak_ptr<Layer>> selectedLayers = screen->selectedLayers();
+    for (const auto& weakLayer : selectedLayers) {
+        if (auto layer = weakLayer.lock()) {
+            if (auto* button = byLayer.value(layer.get()))
+                selected.append(button);
+        }
+    }
+    setSelectedButton(selected, false);
+    contentFrameResize();
+}
+
+std::weak_ptr<Device> LayerBaseListWidget::currentDevice() const
+{
+    return m_pDevice;
+}
+
+std::weak_ptr<Screen> LayerBaseListWidget::currentScreenBase() const
+{
+    return m_pScreenBase;
+}
+
+LayerBaseListWidget::SceneType LayerBaseListWidget::currentSceneType() const
+{
+    return m_nSceneType;
+}
+
+LayerBaseListContentButton* LayerBaseListWidget::findContentButton(
+    const quint8& nLayerKeyNo, const LayerType& nLayerType)
+{
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    for (QAbstractButton* abstractButton : buttons) {
+        auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton);
+        if (button && button->layerBaseKeyNo() == nLayerKeyNo && button->layerBaseKeyType() == nLayerType)
+            return button;
+    }
+    return nullptr;
+}
+
+LayerBaseListContentButton* LayerBaseListWidget::findContentButton(const std::weak_ptr<Layer>& pLayerBase)
+{
+    const auto layer = pLayerBase.lock();
+    if (!layer)
+        return nullptr;
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    for (QAbstractButton* abstractButton : buttons) {
+        auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton);
+        if (button && button->layerBase().lock() == layer)
+            return button;
+    }
+    return nullptr;
+}
+
+LayerBaseListContentButton* LayerBaseListWidget::findNextContentButton(const std::weak_ptr<Layer>& pLayerBase)
+{
+    const auto layer = pLayerBase.lock();
+    if (!layer || !m_pContentLayout)
+        return nullptr;
+    for (int i = 0; i < m_pContentLayout->count() - 1; ++i) {
+        QWidget* current = m_pContentLayout->itemAt(i)->widget();
+        QWidget* next = m_pContentLayout->itemAt(i + 1)->widget();
+        if (!current || !next)
+            return nullptr;
+        auto* button = qobject_cast<LayerBaseListContentButton*>(current);
+        if (button && button->layerBase().lock() == layer)
+            return qobject_cast<LayerBaseListContentButton*>(next);
+    }
+    return nullptr;
+}
+
+void LayerBaseListWidget::setSelectedButton(QList<LayerBaseListContentButton*> buttons, bool withSignals)
+{
+    if (!m_pContentButtonGroup)
+        return;
+    std::optional<QSignalBlocker> groupBlocker;
+    if (!withSignals)
+        groupBlocker.emplace(m_pContentButtonGroup);
+    // An exclusive group refuses to uncheck its checked button.
+    const bool exclusive = m_pContentButtonGroup->exclusive();
+    m_pContentButtonGroup->setExclusive(false);
+
+    // Buttons that stay checked are not toggled off and on again.
+    QSet<QAbstractButton*> wanted;
+    wanted.reserve(buttons.size());
+    for (LayerBaseListContentButton* button : buttons) {
+        if (button && button->group() == m_pContentButtonGroup)
+            wanted.insert(button);
+    }
+    const QList<QAbstractButton*> all = m_pContentButtonGroup->buttons();
+    for (QAbstractButton* button : all) {
+        if (button->isChecked() && !wanted.contains(button))
+            button->setChecked(false);
+    }
+    for (LayerBaseListContentButton* button : buttons) {
+        if (button && wanted.contains(button) && !button->isChecked())
+            button->setChecked(true);
+    }
+    m_pContentButtonGroup->setExclusive(exclusive);
+}
+
+void LayerBaseListWidget::retranslateUi()
+{
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    for (QAbstractButton* abstractButton : buttons) {
+        if (auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton))
+            button->retranslateUi();
+    }
+}
+
+void LayerBaseListWidget::resetHideContentButton(QToolButton* button)
+{
+    if (auto* layerButton = qobject_cast<LayerBaseListContentButton*>(button))
+        layerButton->setLayerBase(m_pDevice, m_pScreenBase, m_nSceneType, std::weak_ptr<Layer>());
+}
+
+void LayerBaseListWidget::clearPressedLayer()
+{
+    m_nPressedLayerBaseKeyNo = 255;
+    m_nPressedLayerBaseKeyType = LayerType::Invalid;
+}
+
+void LayerBaseListWidget::slotLayerBasePressed(std::weak_ptr<Layer> pLayerBase)
+{
+    clearPressedLayer();
+    // Multiviewer lists select on click.
+    if (m_bMultiViewerForm)
+        return;
+    if (auto layer = pLayerBase.lock()) {
+        m_nPressedLayerBaseKeyNo = layer->layerId();
+        m_nPressedLayerBaseKeyType = layer->layerType();
+    }
+}
+
+void LayerBaseListWidget::slotLayerBaseReleased(std::weak_ptr<Layer> pLayerBase)
+{
+    const quint8 pressedKeyNo = m_nPressedLayerBaseKeyNo;
+    const LayerType pressedKeyType = m_nPressedLayerBaseKeyType;
+    clearPressedLayer();
+    if (m_bMultiViewerForm)
+        return;
+    const auto device = m_pDevice.lock();
+    const auto layer = pLayerBase.lock();
+    if (!device || !layer)
+        return;
+    const auto owner = layer->ownerScreen().lock();
+    if (!owner)
+        return;
+    if (layer->layerId() != pressedKeyNo || layer->layerType() != pressedKeyType)
+        return;
+
+    const QSignalBlocker blocker(this);
+    if (auto control = Vireo::ModelControl::Screen::layerModelControl(layer->layerType(), m_pDevice))
+        control->setSelected(owner, {pLayerBase}, Vireo::BizModel::Enum::Cover, true);
+}
+
+void LayerBaseListWidget::slotLayerBaseClicked(std::weak_ptr<Layer> pLayerBase)
+{
+    // Screen lists select on press and release of the same layer.
+    if (!m_bMultiViewerForm)
+        return;
+    const auto layer = pLayerBase.lock();
+    if (!layer || !findContentButton(pLayerBase))
+        return;
+    const auto owner = layer->ownerScreen().lock();
+    if (!owner)
+        return;
+
+    const QSignalBlocker blocker(this);
+    m_pScreenBase = owner;
+    if (auto control = Vireo::ModelControl::Screen::layerModelControl(layer->layerType(), owner->owerDevice()))
+        control->setSelected(owner, {pLayerBase}, Vireo::BizModel::Enum::Cover, true);
+}
+
+void LayerBaseListWidget::startDrag(QMouseEvent* event)
+{
+    Q_UNUSED(event)
+    if (m_pDevice.expired())
+        qWarning("device model is nullptr.");
+}
+
+void LayerBaseListWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if ((event->buttons() & Qt::RightButton) || !isEnabled()) {
+        NaviSliderFrame::mouseMoveEvent(event);
+        return;
+    }
+    startDrag(event);
+    NaviSliderFrame::mouseMoveEvent(event);
+    // A press followed by a move out of the button never selects.
+    clearPressedLayer();
+}
+
+} // namespace Vireo::Widgets

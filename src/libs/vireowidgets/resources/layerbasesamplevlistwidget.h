@@ -1,0 +1,59 @@
+#pragma once
+
+// The layer list this library provides: a vertical strip of 160 x 80 layer buttons, several of
+// which can show as selected at once.
+
+#include <vireowidgets/resources/layerbaselistwidget.h>
+#include <vireowidgets/vireowidgets_export.h>
+
+#include <memory>
+
+namespace Vireo::Widgets {
+
+class LayerBaseSampleContentButton;
+
+namespace Internal {
+
+class LayerBaseSampleContentButtonPrivate
+{
+public:
+    explicit LayerBaseSampleContentButtonPrivate(LayerBaseSampleContentButton* button);
+    void init();
+
+    LayerBaseSampleContentButton* m_pContentButton = nullptr;
+};
+
+} // namespace Internal
+
+class VIREOWIDGETS_EXPORT LayerBaseSampleContentButton : public LayerBaseListContentButton
+{
+    Q_OBJECT
+public:
+    LayerBaseSampleContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
+        std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, SceneType nSceneType,
+        std::weak_ptr<Vireo::BizModel::Layer> pLayerBase, QWidget* parent = nullptr);
+    ~LayerBaseSampleContentButton() override;
+
+    QSize sizeHint() const override;
+
+public slots:
+    void resetLayout() override;
+
+private:
+    std::unique_ptr<Internal::LayerBaseSampleContentButtonPrivate> d;
+};
+
+class VIREOWIDGETS_EXPORT LayerBaseSampleVListWidget : public LayerBaseListWidget
+{
+    Q_OBJECT
+public:
+    explicit LayerBaseSampleVListWidget(QWidget* parent = nullptr);
+    ~LayerBaseSampleVListWidget() override;
+
+protected:
+    LayerBaseListContentButton* createLayerBaseContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
+        std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, SceneType nSceneType,
+        std::weak_ptr<Vireo::BizModel::Layer> pLayerBase, QWidget* parent) override;
+};
+
+} // namespace Vireo::Widgets
