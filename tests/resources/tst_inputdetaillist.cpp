@@ -1,0 +1,368 @@
+#include "common/testsupport.h"
+
+#include <vireowidgets/foundation/constants.h>
+#include <vireowidgets/resources/inputdetailvlistwidget.h>
+
+#include <vireomodel/fixture.h>
+#include <vireomodel/helper.h>
+#include <vireomodel/vireomodel.h>
+
+#include <QFrame>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Vireo::BizModel;
+using Vireo::ProtoModel::File::s_CreateImageFile;
+using Vireo::Widgets::InputDetailContentButton;
+using Vireo::Widgets::InputDetailVListWidget;
+using Vireo::Widgets::InputGeneralContentButton;
+using Vireo::Widgets::InputListContentButton;
+using Vireo::Widgets::InputSampleContentButton;
+
+namespace {
+
+Device* device()
+{
+    return Vireo::Fixture::activeDevice();
+}
+
+// Inputs sit on slot 1 (index 0) of a sub-card, connectors numbered from the key.
+Input& addInput(quint32 key, bool active = true)
+{
+    const Vireo::ProtoModel::s_InterfaceID id {0, int(key), 0};
+    Input& input = device()->addInput(key, id, Enum::Interface::HDMI_2_0, QStringLiteral("In %1").arg(key + 1));
+    input.setActive(active);
+    input.setSignal(QSize(1920, 1080), 50.f, false);
+    return input;
+}
+
+QLabel* labelWith(QWidget* button, const char* property)
+{
+    for (QLabel* label : button->findChildren<QLabel*>()) {
+        if (label->property(property).toBool())
+            return label;
+    }
+    return nullptr;
+}
+
+QStringList indexTexts(const InputDetailVListWidget& list)
+{
+    QStringList texts;
+    for (QAbstractButton* button : list.getContentButtons())
+        texts << labelWith(button, "isInterfaceKeyNo")->text();
+    return texts;
+}
+
+QToolButton* captureButton(QWidget* button)
+{
+    return button->findChild<QToolButton*>(QStringLiteral("buttonCapture"));
+}
+
+QString captureBase(quint32 key)
+{
+    return QStringLiteral("%1-%2-Capture")
+        .arg(Helper::getSlotDescription(device()->modelId(), 0, false), QString::number(key + 1));
+}
+
+} // namespace
+
+class tst_InputDetailList : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void listSetUp();
+    void buttonLooks();
+    void sampleSignalStyle();
+    void signalLossMovesButtonDown();
+    void signalChangeWithStaleButtonsIsRefused();
+    void updateSingleButton();
+
+    void captureNames_data();
+    void captureNames();
+    void captureRecord();
+    void captureSignalIsEmitted();
+    void captureRefusals_data();
+    void captureRefusals();
+    void captureWithoutDevice();
+};
+
+void tst_InputDetailList::initTestCase()
+{
+    qRegisterMetaType<s_CreateImageFile>();
+}
+
+void tst_InputDetailList::init()
+{
+    Vireo::Fixture::reset();
+    Vireo::Fixture::makeActiveDevice();
+    device()->addSubCard(0, 0x2233);
+}
+
+void tst_InputDetailList::listSetUp()
+{
+    InputDetailVListWidget list;
+    QCOMPARE(list.orientation(), Qt::Vertical);
+    for (const char* property : {"NaviButtonAdd", "NaviButtonClear"}) {
+        int found = 0;
+        for (QToolButton* button : list.findChildren<QToolButton*>()) {
+            if (button->property(property).toBool()) {
+                QVERIFY(button->isHidden());
+                ++found;
+            }
+        }
+        QCOMPARE(found, 1);
+    }
+    QCOMPARE(list.contentScrollArea()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    // The previous and next buttons sit in the bottom bar below a level-1 separator.
+    int fixedNavi = 0;
+    for (QToolButton* button : list.findChildren<QToolButton*>()) {
+        if (button->property("NaviButton").toBool() && !button->isHidden() && button->size() == QSize(52, 52))
+            ++fixedNavi;
+    }
+    QCOMPARE(fixedNavi, 2);
+    int separators = 0;
+    for (QFrame* line : list.findChildren<QFrame*>()) {
+        if (line->property(CUSTOM_PROPERTY_LEVEL1_SEPARATOR).toBool() && line->parentWidget() != nullptr &&
+            line->parentWidget()->maximumHeight() == 64)
+            ++separators;
+    }
+    QCOMPARE(separators, 1);
+}
+
+void tst_InputDetailList::buttonLooks()
+{
+    addInput(2);
+    auto dev = device()->weak_from_this();
+    InputDetailContentButton detail(dev, device()->findInput(2), {});
+    InputGeneralContentButton general(dev, device()->findInput(2), {});
+    InputSampleContentButton sample(dev, device()->findInput(2), {});
+
+    QCOMPARE(detail.sizeHint(), QSize(280, 82));
+    QCOMPARE(detail.size(), QSize(280, 82));
+    QVERIFY(!detail.isCheckable());
+    QVERIFY(captureButton(&detail) && !captureButton(&detail)->isHidden());
+
+    QCOMPARE(general.sizeHint(), QSize(370, 120));
+    QCOMPARE(general.size(), QSize(370, 120));
+    QVERIFY(general.isCheckable());
+    QVERIFY(general.property("isInterfaceGeneralButton").toBool());
+
+    QCOMPARE(sample.sizeHint(), QSize(160, 80));
+    QCOMPARE(sample.size(), QSize(160, 80));
+    QVERIFY(sample.isCheckable());
+    QVERIFY(sample.property("navigationbarlistindexes").toBool());
+    QLabel* name = labelWith(&sample, "isInterfaceName");
+    QVERIFY(!name->isHidden());
+    QVERIFY(!name->property("isChecked").toBool());
+    QVERIFY(!name->property("isHasSignal").toBool());
+    QVERIFY(labelWith(&sample, "isInterfaceRadio")->isHidden());
+
+    // Checking a button shows on its name.
+    sample.setChecked(true);
+    QVERIFY(name->property("isChecked").toBool());
+    sample.setChecked(false);
+    QVERIFY(!name->property("isChecked").toBool());
+}
+
+void tst_InputDetailList::sampleSignalStyle()
+{
+    addInput(1, true);
+    InputSampleContentButton sample(device()->weak_from_this(), device()->findInput(1), {});
+    QLabel* name = labelWith(&sample, "isInterfaceName");
+    sample.updateUIStyleSheet();
+    QVERIFY(name->property("isHasSignal").toBool());
+    device()->findInput(1).lock()->setActive(false);
+    sample.updateUIStyleSheet();
+    QVERIFY(!name->property("isHasSignal").toBool());
+
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+    device()->removeInput(1);
+    QTest::ignoreMessage(QtDebugMsg, "The input is null");
+    sample.updateUIStyleSheet();
+    QVERIFY(!name->property("isHasSignal").toBool());
+}
+
+void tst_InputDetailList::signalLossMovesButtonDown()
+{
+    for (quint32 key : {1u, 2u, 3u, 4u})
+        addInput(key);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    QCOMPARE(indexTexts(list), (QStringList {"2", "3", "4", "5"}));
+    const int children = list.findChildren<InputListContentButton*>().size();
+
+    auto input = device()->findInput(3);
+    input.lock()->setActive(false);
+    list.slotInterfaceSignalChanged(device()->weak_from_this(), input);
+    QCOMPARE(indexTexts(list), (QStringList {"2", "3", "5", "4"}));
+    QCOMPARE(labelWith(list.findContentButton(3), "isInterfaceRadio")->text(), QStringLiteral("No Signal"));
+    QCOMPARE(list.findChildren<InputListContentButton*>().size(), children);
+
+    // Regaining the signal puts it back in key order.
+    input.lock()->setActive(true);
+    list.slotInterfaceSignalChanged(device()->weak_from_this(), input);
+    QCOMPARE(indexTexts(list), (QStringList {"2", "3", "4", "5"}));
+    QCOMPARE(list.itemCount(), 4);
+}
+
+void tst_InputDetailList::signalChangeWithStaleButtonsIsRefused()
+{
+    addInput(1);
+    addInput(2);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    addInput(0);
+    auto input = device()->findInput(2);
+    input.lock()->setActive(false);
+    QTest::ignoreMessage(
+        QtWarningMsg, "error: content button count is error. existContentButtons: 2 validInputs count:3");
+    list.slotInterfaceSignalChanged(device()->weak_from_this(), input);
+    QCOMPARE(indexTexts(list), (QStringList {"2", "3"}));
+    // The changed button itself is still refreshed.
+    QCOMPARE(labelWith(list.findContentButton(2), "isInterfaceRadio")->text(), QStringLiteral("No Signal"));
+}
+
+void tst_InputDetailList::updateSingleButton()
+{
+    addInput(1);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    device()->findInput(1).lock()->setName(QStringLiteral("Renamed"));
+    list.updateInputListContentButton(device()->weak_from_this(), device()->findInput(1));
+    QCOMPARE(labelWith(list.findContentButton(1), "isInterfaceName")->toolTip(), QStringLiteral("Renamed"));
+    // An expired interface changes nothing.
+    list.updateInputListContentButton(device()->weak_from_this(), std::weak_ptr<Interface>());
+    QCOMPARE(list.itemCount(), 1);
+}
+
+void tst_InputDetailList::captureNames_data()
+{
+    QTest::addColumn<int>("existing");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("none yet") << 0 << "01";
+    QTest::newRow("two taken") << 2 << "03";
+    QTest::newRow("nine taken") << 9 << "10";
+    QTest::newRow("ten taken") << 10 << "11";
+}
+
+void tst_InputDetailList::captureNames()
+{
+    QFETCH(int, existing);
+    QFETCH(QString, suffix);
+
+    addInput(1);
+    for (int n = 1; n <= existing; ++n)
+        device()->addFile(
+            Enum::File::BKG, 100 + n, captureBase(1) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
+    // A picture of another file type with the next name does not count.
+    device()->addFile(
+        Enum::File::LOGO, 99, captureBase(1) + QStringLiteral("%1").arg(existing + 1, 2, 10, QLatin1Char('0')));
+
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
+    QTest::mouseClick(captureButton(list.findContentButton(1)), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    const auto record = spy.at(0).at(0).value<s_CreateImageFile>();
+    QCOMPARE(QString::fromStdString(record.general.name), captureBase(1) + suffix);
+}
+
+void tst_InputDetailList::captureRecord()
+{
+    addInput(3);
+    device()->addSubCard(1, 0x4455);
+    const Vireo::ProtoModel::s_InterfaceID id {1, 2, 0};
+    device()
+        ->addInput(70000, id, Enum::Interface::HDMI_2_0, QStringLiteral("Far"))
+        .setSignal(QSize(1280, 720), 60.f, false);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
+    QTest::mouseClick(captureButton(list.findContentButton(70000)), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    const auto record = spy.at(0).at(0).value<s_CreateImageFile>();
+    QCOMPARE(QString::fromStdString(record.general.name),
+        QStringLiteral("%1-3-Capture01").arg(Helper::getSlotDescription(device()->modelId(), 1, false)));
+    QCOMPARE(record.source.id, 70000u);
+    QCOMPARE(record.source.type, int(Enum::File::InputCapture));
+    QCOMPARE(record.source.zoomRatio, 1);
+    QCOMPARE(record.fileId, 0);
+    QCOMPARE(record.fileType, int(Enum::File::TempFile));
+    QVERIFY(record.binaryData.empty());
+}
+
+void tst_InputDetailList::captureSignalIsEmitted()
+{
+    addInput(1);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    auto* button = qobject_cast<InputDetailContentButton*>(list.findContentButton(1));
+    QVERIFY(button);
+    QSignalSpy clicked(button, &InputDetailContentButton::signalCaptureButtonClicked);
+    QSignalSpy capture(DeviceList::instance(), &DeviceList::signalCaptureImage);
+    QTest::mouseClick(captureButton(button), Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(capture.count(), 1);
+}
+
+void tst_InputDetailList::captureRefusals_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("warning");
+    const QString notActive = QStringLiteral("Capture input failed: input is not active or overload.");
+    QTest::newRow("signal lost") << "inactive" << notActive;
+    QTest::newRow("overloaded") << "overload" << notActive;
+    QTest::newRow("input removed") << "removed" << notActive;
+    QTest::newRow("no sub-card") << "nosubcard"
+                                 << "Capture input failed: no sub-card in the input's slot.";
+}
+
+void tst_InputDetailList::captureRefusals()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, warning);
+
+    addInput(1);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    QToolButton* capture = captureButton(list.findContentButton(1));
+    QVERIFY(capture->isEnabled());
+
+    // The model changes before the list hears of it: the button is still enabled.
+    if (change == QLatin1String("inactive"))
+        device()->findInput(1).lock()->setActive(false);
+    else if (change == QLatin1String("overload"))
+        device()->findInput(1).lock()->setOverLoad(true);
+    else if (change == QLatin1String("removed"))
+        device()->removeInput(1);
+    else
+        device()->removeSubCard(0);
+
+    QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
+    QTest::ignoreMessage(QtWarningMsg, warning.toUtf8().constData());
+    QTest::mouseClick(capture, Qt::LeftButton);
+    QCOMPARE(spy.count(), 0);
+}
+
+void tst_InputDetailList::captureWithoutDevice()
+{
+    addInput(1);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    QToolButton* capture = captureButton(list.findContentButton(1));
+    QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
+    DeviceList::instance()->setActivedDevice(std::weak_ptr<Device>());
+    QTest::ignoreMessage(QtWarningMsg, "The device is null");
+    QTest::mouseClick(capture, Qt::LeftButton);
+    QCOMPARE(spy.count(), 0);
+}
+
+QTEST_MAIN(tst_InputDetailList)
+#include "tst_inputdetaillist.moc"
