@@ -8,6 +8,8 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 ROOT=$(pwd)
 JOBS=${JOBS:-2}
+# Lets ccache reuse objects between clones of the repository in different folders.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
 
 BASE_PACKAGES=(cmake ninja-build g++ ccache pkg-config qtbase5-dev qtbase5-dev-tools fonts-dejavu-core libbenchmark-dev)
 
