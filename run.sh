@@ -11,7 +11,7 @@ JOBS=${JOBS:-2}
 # Lets ccache reuse objects between clones of the repository in different folders.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
 
-BASE_PACKAGES=(cmake ninja-build g++ ccache pkg-config qtbase5-dev qtbase5-dev-tools fonts-dejavu-core libbenchmark-dev)
+BASE_PACKAGES=(cmake ninja-build g++ ccache pkg-config qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-wqy-microhei libbenchmark-dev)
 
 ensure_packages() {
     local missing=()

@@ -3,6 +3,7 @@
 // screens). Inputs and outputs can be dragged onto the drop area, which prints the payload; the
 // capture buttons ask for a capture, whose request is shown below the drop area.
 
+#include "pagekit.h"
 #include "pageregistry.h"
 #include "simulateddevice.h"
 
@@ -30,56 +31,6 @@ namespace {
 using namespace Vireo::Widgets;
 namespace Enum = Vireo::BizModel::Enum;
 
-// Stands for the host's canvas: accepts a dragged input or output and shows what the drag carried.
-class InterfaceDropArea : public QLabel
-{
-public:
-    explicit InterfaceDropArea(QWidget* parent)
-        : QLabel(parent)
-    {
-        setObjectName(QStringLiteral("GalleryDropArea"));
-        setAcceptDrops(true);
-        setAlignment(Qt::AlignCenter);
-        setWordWrap(true);
-        setMinimumSize(260, 160);
-        setText(tr("Drag an input or an output out of its list through the left edge and drop it here."));
-    }
-
-protected:
-    void dragEnterEvent(QDragEnterEvent* event) override
-    {
-        const QMimeData* mime = event->mimeData();
-        if (mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypeInputKeyNo)) ||
-            mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypeOutputKeyNo)))
-            event->acceptProposedAction();
-    }
-
-    void dropEvent(QDropEvent* event) override
-    {
-        const QMimeData* mime = event->mimeData();
-        const bool input = mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypeInputKeyNo));
-        const QByteArray key = mime->data(
-            QLatin1String(input ? Vireo::Constants::MimeTypeInputKeyNo : Vireo::Constants::MimeTypeOutputKeyNo));
-        QPoint hotSpot;
-        QDataStream stream(mime->data(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot)));
-        stream >> hotSpot;
-        setText(tr("Dropped %1 \"%2\"\nkey number %3\nhot spot (%4, %5)")
-                    .arg(input ? tr("input") : tr("output"), mime->text(), QString::fromUtf8(key))
-                    .arg(hotSpot.x())
-                    .arg(hotSpot.y()));
-        qDebug().noquote() << "gallery: interface dropped:" << text().replace(QLatin1Char('\n'), QLatin1String("; "));
-        event->acceptProposedAction();
-    }
-};
-
-QGroupBox* framed(const QString& title, QWidget* content, QWidget* parent)
-{
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(content);
-    return box;
-}
-
 // The host supplies the capture button's icon: a small camera.
 QIcon captureIcon()
 {
@@ -104,27 +55,37 @@ public:
         , m_device(device)
     {
         auto* layout = new QVBoxLayout(this);
-        auto* heading = new QLabel(tr("Input and output lists"), this);
-        heading->setObjectName(QStringLiteral("GalleryHeading"));
-        layout->addWidget(heading);
-        auto* caption = new QLabel(tr("Inputs with a signal come first, each group by number; the pictures are "
-                                      "live. Outputs used by a screen look busy, and backup connectors are not "
-                                      "listed. Drag either kind out through the left edge of its list."),
+        Vireo::Gallery::addPageHeading(layout, tr("Input and output lists"),
+            tr("Inputs with a signal come first, each group by number; the pictures are "
+               "live. Outputs used by a screen look busy, and backup connectors are not "
+               "listed. Drag either kind out through the left edge of its list."),
             this);
-        caption->setObjectName(QStringLiteral("GalleryCaption"));
-        caption->setWordWrap(true);
-        layout->addWidget(caption);
 
         auto* row = new QHBoxLayout;
         m_pInputs = new InputDetailVListWidget(this);
         m_pInputs->setFixedWidth(290);
-        row->addWidget(framed(tr("Inputs"), m_pInputs, this));
+        row->addWidget(Vireo::Gallery::framed(tr("Inputs"), m_pInputs, this));
         m_pOutputs = new OutputDetailVListWidget(this);
         m_pOutputs->setFixedWidth(180);
-        row->addWidget(framed(tr("Outputs"), m_pOutputs, this));
+        row->addWidget(Vireo::Gallery::framed(tr("Outputs"), m_pOutputs, this));
 
         auto* side = new QVBoxLayout;
-        side->addWidget(new InterfaceDropArea(this), 1);
+        side->addWidget(new Vireo::Gallery::DropArea(
+                            tr("Drag an input or an output out of its list through the left edge and drop it here."),
+                            {QLatin1String(Vireo::Constants::MimeTypeInputKeyNo),
+                                QLatin1String(Vireo::Constants::MimeTypeOutputKeyNo)},
+                            [](const QMimeData* mime, const QPoint& hotSpot) {
+                                const bool input = mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypeInputKeyNo));
+                                const QByteArray key =
+                                    mime->data(QLatin1String(input ? Vireo::Constants::MimeTypeInputKeyNo
+                                                                   : Vireo::Constants::MimeTypeOutputKeyNo));
+                                return tr("Dropped %1 \"%2\"\nkey number %3\nhot spot (%4, %5)")
+                                    .arg(input ? tr("input") : tr("output"), mime->text(), QString::fromUtf8(key))
+                                    .arg(hotSpot.x())
+                                    .arg(hotSpot.y());
+                            },
+                            this),
+            1);
         auto* toggle = new QPushButton(tr("Toggle the signal of \"Camera 2\""), this);
         side->addWidget(toggle);
         m_pStatus = new QLabel(this);

@@ -3,6 +3,7 @@
 // pressing and releasing a layer selects it, and dragging a tab along the strip reorders the
 // screens; the device's answers come back through its notifications, as in a host application.
 
+#include "pagekit.h"
 #include "pageregistry.h"
 #include "simulateddevice.h"
 
@@ -25,14 +26,6 @@ using Vireo::BizModel::Device;
 using Vireo::BizModel::MVRScreen;
 using Vireo::BizModel::Screen;
 
-QGroupBox* framed(const QString& title, QWidget* content, QWidget* parent)
-{
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(content);
-    return box;
-}
-
 class LayersPage : public QWidget
 {
 public:
@@ -41,21 +34,16 @@ public:
         , m_device(device)
     {
         auto* layout = new QVBoxLayout(this);
-        auto* heading = new QLabel(tr("Screen header strip and layer lists"), this);
-        heading->setObjectName(QStringLiteral("GalleryHeading"));
-        layout->addWidget(heading);
-        auto* caption = new QLabel(tr("Check a tab to select its screen (MultiSelect keeps several), turn on its eye "
-                                      "to view it, drag a tab along the strip to reorder the screens. Press and "
-                                      "release a layer to select it in the device; the lists show the active "
-                                      "screen's program and preview layers, a cut layer under the layer it cuts."),
+        Vireo::Gallery::addPageHeading(layout, tr("Screen header strip and layer lists"),
+            tr("Check a tab to select its screen (MultiSelect keeps several), turn on its eye "
+               "to view it, drag a tab along the strip to reorder the screens. Press and "
+               "release a layer to select it in the device; the lists show the active "
+               "screen's program and preview layers, a cut layer under the layer it cuts."),
             this);
-        caption->setObjectName(QStringLiteral("GalleryCaption"));
-        caption->setWordWrap(true);
-        layout->addWidget(caption);
 
         m_pHeader = new ScreenHeaderListWidget(this);
         m_pHeader->setFixedHeight(52);
-        layout->addWidget(framed(tr("Screens"), m_pHeader, this));
+        layout->addWidget(Vireo::Gallery::framed(tr("Screens"), m_pHeader, this));
 
         auto* allowEmpty = new QCheckBox(tr("Allow an empty screen selection"), this);
         layout->addWidget(allowEmpty);
@@ -63,11 +51,11 @@ public:
         auto* row = new QHBoxLayout;
         m_pProgram = new LayerBaseSampleVListWidget(this);
         m_pProgram->setFixedWidth(190);
-        m_pProgramBox = framed(tr("Program layers"), m_pProgram, this);
+        m_pProgramBox = Vireo::Gallery::framed(tr("Program layers"), m_pProgram, this);
         row->addWidget(m_pProgramBox);
         m_pPreview = new LayerBaseSampleVListWidget(this);
         m_pPreview->setFixedWidth(190);
-        m_pPreviewBox = framed(tr("Preview layers"), m_pPreview, this);
+        m_pPreviewBox = Vireo::Gallery::framed(tr("Preview layers"), m_pPreview, this);
         row->addWidget(m_pPreviewBox);
         m_pStatus = new QLabel(this);
         m_pStatus->setObjectName(QStringLiteral("GalleryCaption"));

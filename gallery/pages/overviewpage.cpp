@@ -1,5 +1,6 @@
 // First page: what the simulated processor holds, so that the other pages can be read against it.
 
+#include "pagekit.h"
 #include "pageregistry.h"
 #include "simulateddevice.h"
 
@@ -20,15 +21,10 @@ public:
         : QWidget(parent)
     {
         auto* layout = new QVBoxLayout(this);
-        auto* heading = new QLabel(tr("Simulated video processor"), this);
-        heading->setObjectName(QStringLiteral("GalleryHeading"));
-        layout->addWidget(heading);
-        auto* caption = new QLabel(tr("Every page of this gallery shows panels of the library running against this "
-                                      "in-memory device. Selections, reordering and file commands change it live."),
+        Vireo::Gallery::addPageHeading(layout, tr("Simulated video processor"),
+            tr("Every page of this gallery shows panels of the library running against this "
+               "in-memory device. Selections, reordering and file commands change it live."),
             this);
-        caption->setObjectName(QStringLiteral("GalleryCaption"));
-        caption->setWordWrap(true);
-        layout->addWidget(caption);
 
         auto* form = new QFormLayout;
         form->setHorizontalSpacing(24);

@@ -2,6 +2,7 @@
 // program and preview pictures and its screens can be dragged onto the drop area, which prints
 // the drag's payload; the lists are rebuilt whenever the device's screens change.
 
+#include "pagekit.h"
 #include "pageregistry.h"
 #include "simulateddevice.h"
 
@@ -27,58 +28,6 @@ namespace {
 using namespace Vireo::Widgets;
 namespace Enum = Vireo::BizModel::Enum;
 
-// Stands for the host's canvas: accepts a dragged screen and shows what the drag carried.
-class ScreenDropArea : public QLabel
-{
-public:
-    explicit ScreenDropArea(QWidget* parent)
-        : QLabel(parent)
-    {
-        setObjectName(QStringLiteral("GalleryDropArea"));
-        setAcceptDrops(true);
-        setAlignment(Qt::AlignCenter);
-        setWordWrap(true);
-        setMinimumSize(260, 160);
-        setText(tr("Drag a screen from the detail list and drop it here."));
-    }
-
-protected:
-    void dragEnterEvent(QDragEnterEvent* event) override
-    {
-        if (event->mimeData()->hasFormat(QLatin1String(Vireo::Constants::MimeTypeScreenKeyNo)))
-            event->acceptProposedAction();
-    }
-
-    void dropEvent(QDropEvent* event) override
-    {
-        const QMimeData* mime = event->mimeData();
-        auto value = [mime](const char* type) { return QString::fromUtf8(mime->data(QLatin1String(type))); };
-        QString scene = tr("no scene");
-        if (mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypePGMKeyNo)))
-            scene = QStringLiteral("PGM");
-        else if (mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypePVWKeyNo)))
-            scene = QStringLiteral("PVW");
-        QPoint hotSpot;
-        QDataStream stream(mime->data(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot)));
-        stream >> hotSpot;
-        setText(tr("Dropped \"%1\"\nscreen %2, type %3, %4\nhot spot (%5, %6)")
-                    .arg(mime->text(), value(Vireo::Constants::MimeTypeScreenKeyNo),
-                        value(Vireo::Constants::MimeTypeScreenTypeKeyNo), scene)
-                    .arg(hotSpot.x())
-                    .arg(hotSpot.y()));
-        qDebug().noquote() << "gallery: screen dropped:" << text().replace(QLatin1Char('\n'), QLatin1String("; "));
-        event->acceptProposedAction();
-    }
-};
-
-QGroupBox* framed(const QString& title, QWidget* content, QWidget* parent)
-{
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(content);
-    return box;
-}
-
 class ScreensPage : public QWidget
 {
 public:
@@ -87,32 +36,46 @@ public:
         , m_device(device)
     {
         auto* layout = new QVBoxLayout(this);
-        auto* heading = new QLabel(tr("Screen lists"), this);
-        heading->setObjectName(QStringLiteral("GalleryHeading"));
-        layout->addWidget(heading);
-        auto* caption = new QLabel(tr("The general strip lists every screen as a card (Delete asks to close the "
-                                      "active screen); the sample list shows names only; the detail list shows "
-                                      "live program and preview pictures and its screens can be dragged."),
+        Vireo::Gallery::addPageHeading(layout, tr("Screen lists"),
+            tr("The general strip lists every screen as a card (Delete asks to close the active screen); the sample "
+               "list shows names only; the detail list shows live program and preview pictures and its screens can "
+               "be dragged."),
             this);
-        caption->setObjectName(QStringLiteral("GalleryCaption"));
-        caption->setWordWrap(true);
-        layout->addWidget(caption);
 
         m_pGeneral = new ScreenGeneralHListWidget(this);
         m_pGeneral->setFixedHeight(110);
         m_pGeneral->setFocusPolicy(Qt::ClickFocus); // so that the Delete key reaches it
-        layout->addWidget(framed(tr("General"), m_pGeneral, this));
+        layout->addWidget(Vireo::Gallery::framed(tr("General"), m_pGeneral, this));
 
         auto* row = new QHBoxLayout;
         m_pSample = new ScreenSampleVListWidget(this);
         m_pSample->setFixedWidth(180);
-        row->addWidget(framed(tr("Sample"), m_pSample, this));
+        row->addWidget(Vireo::Gallery::framed(tr("Sample"), m_pSample, this));
         m_pDetail = new ScreenDetailVListWidget(this);
         m_pDetail->setFixedWidth(300);
-        row->addWidget(framed(tr("Detail"), m_pDetail, this));
+        row->addWidget(Vireo::Gallery::framed(tr("Detail"), m_pDetail, this));
 
         auto* side = new QVBoxLayout;
-        side->addWidget(new ScreenDropArea(this), 1);
+        side->addWidget(new Vireo::Gallery::DropArea(
+                            tr("Drag a screen from the detail list and drop it here."),
+                            {QLatin1String(Vireo::Constants::MimeTypeScreenKeyNo)},
+                            [](const QMimeData* mime, const QPoint& hotSpot) {
+                                auto value = [mime](const char* type) {
+                                    return QString::fromUtf8(mime->data(QLatin1String(type)));
+                                };
+                                QString scene = tr("no scene");
+                                if (mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypePGMKeyNo)))
+                                    scene = QStringLiteral("PGM");
+                                else if (mime->hasFormat(QLatin1String(Vireo::Constants::MimeTypePVWKeyNo)))
+                                    scene = QStringLiteral("PVW");
+                                return tr("Dropped \"%1\"\nscreen %2, type %3, %4\nhot spot (%5, %6)")
+                                    .arg(mime->text(), value(Vireo::Constants::MimeTypeScreenKeyNo),
+                                        value(Vireo::Constants::MimeTypeScreenTypeKeyNo), scene)
+                                    .arg(hotSpot.x())
+                                    .arg(hotSpot.y());
+                            },
+                            this),
+            1);
         m_pStatus = new QLabel(this);
         m_pStatus->setObjectName(QStringLiteral("GalleryCaption"));
         m_pStatus->setWordWrap(true);
