@@ -70,7 +70,8 @@ sanitize)
     ;;
 bench)
     ensure_packages "${BASE_PACKAGES[@]}"
-    configure_and_build "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DVIREO_BUILD_TESTS=OFF
+    configure_and_build "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DVIREO_BUILD_TESTS=OFF \
+        -DVIREO_BUILD_GALLERY=OFF
     QT_QPA_PLATFORM=offscreen "$ROOT/build-release/bench/vireo_bench"
     ;;
 *)

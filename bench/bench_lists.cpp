@@ -1,0 +1,472 @@
+// The resource lists under load: rebuilds (P1), first builds (P2), shrink and grow (P3), video
+// refresh and memory, for N = 16, 64, 256 and 1024 buttons, on the input list and on the screen
+// list (whose rebuild differs: sorted screens, two scenes per screen, validity filter).
+
+#include "benchdevice.h"
+#include "benchlook.h"
+#include "benchsupport.h"
+
+#include <vireowidgets/foundation/videopreviewwidget.h>
+#include <vireowidgets/resources/inputdetailvlistwidget.h>
+#include <vireowidgets/resources/screendetailvlistwidget.h>
+
+#include <vireomodel/enums.h>
+
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace Vireo::Bench;
+using namespace Vireo::Widgets;
+namespace Enum = Vireo::BizModel::Enum;
+
+// A vertical detail list as a panel shows it: about nine buttons in view, the rest scrolled away.
+const QSize kListSize(300, 800);
+
+// ---- Video ----------------------------------------------------------------------------------
+
+const QImage& sourceFrame()
+{
+    static const QImage frame = [] {
+        QImage image(1920, 1080, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QLinearGradient gradient(0, 0, 1920, 1080);
+        gradient.setColorAt(0, Qt::darkBlue);
+        gradient.setColorAt(0.5, Qt::darkGreen);
+        gradient.setColorAt(1, Qt::darkRed);
+        painter.fillRect(image.rect(), gradient);
+        painter.setPen(Qt::white);
+        for (int x = 0; x < 1920; x += 120)
+            painter.drawLine(x, 0, x, 1079);
+        return image;
+    }();
+    return frame;
+}
+
+// One scaled draw of the source into a preview-sized picture: what a preview needs at least per
+// refresh, and what the floor of a video refresh repeats N times.
+void drawScaledFrame(QImage& target)
+{
+    if (target.isNull())
+        return;
+    QPainter painter(&target);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target.rect(), sourceFrame());
+}
+
+int g_videoCalls = 0;
+
+// ---- The two kinds of list ------------------------------------------------------------------
+
+struct InputLists
+{
+    using List = InputDetailVListWidget;
+    using Button = InputListContentButton;
+    static constexpr int section = 10;
+    static QString label() { return QStringLiteral("inputs "); }
+
+    static void populate(BenchDevice& device, int buttons) { device.addInputs(buttons); }
+
+    static void build(List* list, BenchDevice& device, bool video)
+    {
+        InputListWidget::ReadInputVideoFrameCallback callback;
+        if (video) {
+            // The host hands over its current frame as it is (shared, not copied): the input
+            // callback is given no size, so fitting the picture to the preview is the list's work.
+            callback = [](std::weak_ptr<Vireo::BizModel::Input>, QImage& frame, bool) {
+                frame = sourceFrame();
+                ++g_videoCalls;
+                return true;
+            };
+        }
+        list->initListWidgetItem(device.weak(), callback);
+    }
+
+    // The floor of a rebuild: the same texts and properties set again on the same buttons.
+    static void resetSame(List* list, BenchDevice& device)
+    {
+        for (QAbstractButton* candidate : list->getContentButtons()) {
+            if (auto* button = qobject_cast<Button*>(candidate))
+                button->setInput(device.weak(), button->input());
+        }
+    }
+
+    // Takes the upper half of the key numbers out of the device's valid inputs, or puts it back.
+    static void setShrunk(BenchDevice& device, int buttons, bool shrunk)
+    {
+        for (int i = buttons / 2; i < buttons; ++i)
+            device.get()->setInputListed(quint32(i), !shrunk);
+    }
+
+    static void refreshVideo(List* list) { list->updateInputVideo(); }
+};
+
+struct ScreenLists
+{
+    using List = ScreenDetailVListWidget;
+    using Button = ScreenListContentButton;
+    static constexpr int section = 20;
+    static QString label() { return QStringLiteral("screens"); }
+
+    static void populate(BenchDevice& device, int buttons) { device.addScreensForButtons(buttons); }
+
+    static void build(List* list, BenchDevice& device, bool video)
+    {
+        ReadScreenVideoFrameCallback callback;
+        if (video) {
+            // The screen callback is asked for a size: the host draws its frame scaled to it.
+            callback = [](std::weak_ptr<Vireo::BizModel::Screen>, const int&, const QSize& size, QImage& frame) {
+                if (frame.size() != size && !size.isEmpty())
+                    frame = QImage(size, QImage::Format_RGB32);
+                drawScaledFrame(frame);
+                ++g_videoCalls;
+                return true;
+            };
+        }
+        list->initListWidgetItem(device.weak(), Enum::Screen::AllScreenType, Enum::Layer::AllSceneType, true, callback);
+    }
+
+    static void resetSame(List* list, BenchDevice& device)
+    {
+        for (QAbstractButton* candidate : list->getContentButtons()) {
+            if (auto* button = qobject_cast<Button*>(candidate))
+                button->setScreenBase(device.weak(), button->screenBase(), button->sceneType());
+        }
+    }
+
+    // Marks the later half of the screens invalid (the list checks validity), or valid again.
+    static void setShrunk(BenchDevice& device, int, bool shrunk)
+    {
+        const auto screens = device.get()->screens(Enum::Screen::AllScreenType);
+        for (int i = screens.size() / 2; i < screens.size(); ++i) {
+            if (auto screen = screens.at(i).lock())
+                screen->setValid(!shrunk);
+        }
+    }
+
+    static void refreshVideo(List* list) { list->updateScreenVideo(); }
+};
+
+template <typename Kind>
+std::unique_ptr<typename Kind::List> makeShownList()
+{
+    usePanelStyleSheet();
+    auto list = std::make_unique<typename Kind::List>();
+    list->resize(kListSize);
+    list->show();
+    drainEvents();
+    return list;
+}
+
+template <typename Kind>
+int buttonCount(typename Kind::List* list)
+{
+    return list->template findChildren<typename Kind::Button*>().size();
+}
+
+QString nLabel(int n)
+{
+    return QString::number(n);
+}
+
+Row listRow(int section, int position, const QString& name, int n, const PairResult& r)
+{
+    Row row;
+    row.section = section;
+    row.position = position;
+    row.name = name;
+    row.size = nLabel(n);
+    row.sizeOrder = n;
+    row.value = r.job;
+    row.floor = r.floor;
+    row.ratio = r.ratio();
+    return row;
+}
+
+// Enough pairs for a stable median, and the whole run within a few minutes on two cores.
+Budget budgetFor(int n)
+{
+    Budget budget;
+    budget.minReps = n >= 1024 ? 5 : 7;
+    budget.targetNs = 500'000'000;
+    return budget;
+}
+
+// ---- P1: rebuild of an unchanged list --------------------------------------------------------
+
+template <typename Kind>
+void BM_RebuildUnchanged(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    BenchDevice device(QStringLiteral("P1"));
+    Kind::populate(device, n);
+    auto list = makeShownList<Kind>();
+    Kind::build(list.get(), device, false);
+    drainEvents();
+    if (list->itemCount() != n) {
+        state.SkipWithError("the list does not show one button per item");
+        return;
+    }
+    PairResult r;
+    for (auto _ : state) {
+        r = measurePair(
+            [&] {
+                return timeNs([&] {
+                    Kind::build(list.get(), device, false);
+                    drainEvents();
+                });
+            },
+            [&] {
+                return timeNs([&] {
+                    Kind::resetSame(list.get(), device);
+                    drainEvents();
+                });
+            },
+            budgetFor(n));
+        state.SetIterationTime(r.job / 1e9);
+    }
+    Row row = listRow(Kind::section, 0, Kind::label() + QStringLiteral(" P1 rebuild unchanged vs re-set texts"), n, r);
+    row.goal = 1.3;
+    report(row);
+}
+
+// ---- P2: first build, against the first build of a quarter of the items ---------------------
+
+template <typename Kind>
+qint64 firstBuildSample(BenchDevice& device)
+{
+    auto list = makeShownList<Kind>();
+    const qint64 ns = timeNs([&] {
+        Kind::build(list.get(), device, false);
+        drainEvents();
+    });
+    list.reset();
+    drainEvents();
+    return ns;
+}
+
+template <typename Kind>
+void BM_FirstBuild(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    BenchDevice device(QStringLiteral("P2"));
+    Kind::populate(device, n);
+    BenchDevice quarter(QStringLiteral("P2 quarter"));
+    Kind::populate(quarter, n / 4);
+    PairResult r;
+    for (auto _ : state) {
+        Budget budget = budgetFor(n);
+        budget.minReps = n >= 1024 ? 3 : 5;
+        r = measurePair(
+            [&] { return firstBuildSample<Kind>(device); }, [&] { return firstBuildSample<Kind>(quarter); }, budget);
+        state.SetIterationTime(r.job / 1e9);
+    }
+    Row row = listRow(Kind::section, 1, Kind::label() + QStringLiteral(" P2 first build vs N/4"), n, r);
+    row.goal = 4.5;
+    report(row);
+}
+
+// The same growth measured on a naive loop of tool buttons in a scroll area, for comparison.
+qint64 naiveBuildSample(int n)
+{
+    QScrollArea area;
+    area.resize(kListSize);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    area.setWidget(content);
+    area.setWidgetResizable(true);
+    area.show();
+    drainEvents();
+    return timeNs([&] {
+        for (int i = 0; i < n; ++i) {
+            auto* button = new QToolButton(content);
+            button->setText(QStringLiteral("Camera %1").arg(i + 1));
+            button->setFixedSize(280, 82);
+            layout->addWidget(button);
+        }
+        drainEvents();
+    });
+}
+
+void BM_NaiveBuild(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    usePanelStyleSheet();
+    PairResult r;
+    for (auto _ : state) {
+        Budget budget = budgetFor(n);
+        budget.minReps = 3;
+        r = measurePair([&] { return naiveBuildSample(n); }, [&] { return naiveBuildSample(n / 4); }, budget);
+        state.SetIterationTime(r.job / 1e9);
+    }
+    Row row = listRow(InputLists::section, 2, QStringLiteral("reference: naive tool-button loop vs N/4"), n, r);
+    row.note = QStringLiteral("what non-linear growth looks like here");
+    report(row);
+}
+
+// ---- P3: shrink to N/2 and grow back, against one unchanged rebuild --------------------------
+
+template <typename Kind>
+void BM_ShrinkGrow(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    BenchDevice device(QStringLiteral("P3"));
+    Kind::populate(device, n);
+    auto list = makeShownList<Kind>();
+    Kind::build(list.get(), device, false);
+    drainEvents();
+    const int before = buttonCount<Kind>(list.get());
+    bool shrankToHalf = true;
+    PairResult r;
+    for (auto _ : state) {
+        r = measurePair(
+            [&] {
+                Kind::setShrunk(device, n, true);
+                qint64 ns = timeNs([&] {
+                    Kind::build(list.get(), device, false);
+                    drainEvents();
+                });
+                shrankToHalf = shrankToHalf && list->itemCount() == n / 2;
+                Kind::setShrunk(device, n, false);
+                ns += timeNs([&] {
+                    Kind::build(list.get(), device, false);
+                    drainEvents();
+                });
+                return ns;
+            },
+            [&] {
+                return timeNs([&] {
+                    Kind::build(list.get(), device, false);
+                    drainEvents();
+                });
+            },
+            budgetFor(n));
+        state.SetIterationTime(r.job / 1e9);
+    }
+    const int created = buttonCount<Kind>(list.get()) - before;
+    Row row = listRow(Kind::section, 3, Kind::label() + QStringLiteral(" P3 shrink N/2 + grow N vs unchanged"), n, r);
+    row.goal = 1.5;
+    row.failed = created != 0 || !shrankToHalf || list->itemCount() != n;
+    row.note = QStringLiteral("%1 buttons created").arg(created);
+    if (!shrankToHalf)
+        row.note += QStringLiteral(", the shrink did not show N/2");
+    report(row);
+}
+
+// ---- Video refresh, against N scaled draws of the same frame ---------------------------------
+
+template <typename Kind>
+void BM_VideoRefresh(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    BenchDevice device(QStringLiteral("video"));
+    Kind::populate(device, n);
+    auto list = makeShownList<Kind>();
+    Kind::build(list.get(), device, true);
+    drainEvents();
+    auto* preview = list->template findChild<VideoPreviewWidget*>();
+    if (!preview || preview->size().isEmpty()) {
+        state.SkipWithError("no video preview in the list's buttons");
+        return;
+    }
+    QImage target(preview->size(), QImage::Format_RGB32);
+    target.fill(Qt::black);
+    int calls = 0;
+    PairResult r;
+    for (auto _ : state) {
+        r = measurePair(
+            [&] {
+                g_videoCalls = 0;
+                const qint64 ns = timeNs([&] {
+                    Kind::refreshVideo(list.get());
+                    drainEvents();
+                });
+                calls = g_videoCalls;
+                return ns;
+            },
+            [&] {
+                return timeNs([&] {
+                    for (int i = 0; i < n; ++i)
+                        drawScaledFrame(target);
+                });
+            },
+            budgetFor(n));
+        state.SetIterationTime(r.job / 1e9);
+    }
+    Row row = listRow(Kind::section, 4, Kind::label() + QStringLiteral(" video refresh vs N scaled draws"), n, r);
+    row.goal = 1.5;
+    row.note = QStringLiteral("%1 callbacks per refresh, previews of %2x%3")
+                   .arg(calls)
+                   .arg(target.width())
+                   .arg(target.height());
+    report(row);
+}
+
+// ---- Memory per input button -----------------------------------------------------------------
+
+void BM_InputButtonMemory(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    static bool warmedUp = false;
+    if (!warmedUp) {
+        // Process-wide caches (fonts, style rules) are filled by the first list, not per button.
+        BenchDevice warmUp(QStringLiteral("memory warm-up"));
+        InputLists::populate(warmUp, 16);
+        firstBuildSample<InputLists>(warmUp);
+        warmedUp = true;
+    }
+    BenchDevice device(QStringLiteral("memory"));
+    InputLists::populate(device, n);
+    std::vector<qint64> perButton;
+    for (auto _ : state) {
+        for (int i = 0; i < (n >= 1024 ? 1 : 3); ++i) {
+            auto list = makeShownList<InputLists>();
+            const qint64 before = heapBytesInUse();
+            InputLists::build(list.get(), device, false);
+            drainEvents();
+            perButton.push_back((heapBytesInUse() - before) / n);
+            list.reset();
+            drainEvents();
+        }
+    }
+    std::sort(perButton.begin(), perButton.end());
+    Row row;
+    row.section = InputLists::section;
+    row.position = 5;
+    row.name = QStringLiteral("inputs  memory: heap bytes per button");
+    row.size = nLabel(n);
+    row.sizeOrder = n;
+    row.unit = Unit::Bytes;
+    row.value = double(perButton[perButton.size() / 2]);
+    row.note = QStringLiteral("list with N buttons less the empty list, / N");
+    report(row);
+}
+
+void listSizes(benchmark::internal::Benchmark* b)
+{
+    for (int n : {16, 64, 256, 1024})
+        b->Arg(n);
+    b->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+BENCHMARK_TEMPLATE(BM_RebuildUnchanged, InputLists)->Apply(listSizes);
+BENCHMARK_TEMPLATE(BM_FirstBuild, InputLists)->Apply(listSizes);
+BENCHMARK(BM_NaiveBuild)->Arg(256)->Arg(1024)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ShrinkGrow, InputLists)->Apply(listSizes);
+BENCHMARK_TEMPLATE(BM_VideoRefresh, InputLists)->Apply(listSizes);
+BENCHMARK(BM_InputButtonMemory)->Arg(16)->Arg(64)->Arg(256)->Arg(1024)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_RebuildUnchanged, ScreenLists)->Apply(listSizes);
+BENCHMARK_TEMPLATE(BM_FirstBuild, ScreenLists)->Apply(listSizes);
+BENCHMARK_TEMPLATE(BM_ShrinkGrow, ScreenLists)->Apply(listSizes);
+BENCHMARK_TEMPLATE(BM_VideoRefresh, ScreenLists)->Apply(listSizes);

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Vireo::Bench {
+
+// Gives the application a host-like style sheet keyed on the lists' object names and dynamic
+// properties, once: polishing under a style sheet is a large part of what a real panel pays.
+void usePanelStyleSheet();
+
+} // namespace Vireo::Bench
