@@ -169,6 +169,7 @@ private slots:
     void signalStates_data();
     void signalStates();
     void retranslateKeepsSignalTexts();
+    void styleFollowsSignalAfterRebuild();
     void disabledLookByWorkMode_data();
     void disabledLookByWorkMode();
     void expiredInputEmptiesButton();
@@ -345,6 +346,31 @@ void tst_InputList::signalStates_data()
                                << "No Signal" << false;
     QTest::newRow("no signal, overload flag") << false << true << "unSignal"
                                               << "No Signal" << false;
+}
+
+void tst_InputList::styleFollowsSignalAfterRebuild()
+{
+    // The host's sheet colours the signal text by its state; a rebuild that changes the state must
+    // re-apply the sheet, one that changes nothing must leave the look as it is.
+    QWidget host;
+    host.setStyleSheet(QStringLiteral("QLabel[isSignalStatus=\"unSignal\"] { color: #ff0000; }"
+                                      "QLabel[isSignalStatus=\"signal\"] { color: #00ff00; }"));
+    Input& input = addInput(2, false);
+    auto* list = new InputDetailVListWidget(&host);
+    host.show();
+    list->initListWidgetItem(device()->weak_from_this());
+    QLabel* label = signalLabel(buttonsOf(*list).value(0));
+    QVERIFY(label);
+    QTRY_COMPARE(label->palette().color(QPalette::WindowText), QColor(0xff, 0, 0));
+
+    list->initListWidgetItem(device()->weak_from_this());
+    QCoreApplication::processEvents();
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0xff, 0, 0));
+
+    input.setActive(true);
+    list->initListWidgetItem(device()->weak_from_this());
+    QCOMPARE(signalLabel(buttonsOf(*list).value(0)), label);
+    QTRY_COMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0xff, 0));
 }
 
 void tst_InputList::signalStates()

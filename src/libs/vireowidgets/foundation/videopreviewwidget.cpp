@@ -35,8 +35,10 @@ void VideoPreviewWidget::paintEvent(QPaintEvent* event)
         m_imgVideoPreview.fill(Vireo::EchoVideo::Internal::NoSignalVideo);
         return;
     }
+    // Scaled while drawn: a scaled copy of a full-size frame at every paint costs ten times more.
     QPainter painter(this);
-    painter.drawImage(0, 0, m_imgVideoPreview.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), m_imgVideoPreview);
     if (m_isShowForbiddenIcon)
         painter.drawPixmap(QRect(2, 2, 13, 13), m_pixForbiddenIcon);
 }

@@ -146,11 +146,23 @@ void InputListContentButton::setCaptureBtnVisible(bool visible)
     m_pBtnCapture->setVisible(visible);
 }
 
+QList<QWidget*> InputListContentButton::styledWidgets() const
+{
+    return {m_pLabelName, m_pLabelType, m_pLabelShortForType, m_pLabelRadio, m_pLabelSlot};
+}
+
 void InputListContentButton::updateStyleSheet()
 {
-    const QList<QWidget*> labels {m_pLabelName, m_pLabelType, m_pLabelShortForType, m_pLabelRadio, m_pLabelSlot};
+    const QList<QWidget*> labels = styledWidgets();
     for (QWidget* label : labels)
         Internal::repolish(label);
+    m_strStyleSignature = Internal::styleSignature(labels);
+}
+
+void InputListContentButton::updateStyleSheetIfChanged()
+{
+    if (Internal::styleSignature(styledWidgets()) != m_strStyleSignature)
+        updateStyleSheet();
 }
 
 QString InputListContentButton::geteElidedText(QFont font, QString text, int width)
@@ -336,7 +348,7 @@ void InputListWidget::initListWidgetItem(std::weak_ptr<Device> device, ReadInput
     Internal::queueStyleRefresh(this, m_bStyleRefreshQueued, [this] {
         for (QAbstractButton* candidate : getContentButtons()) {
             if (auto* button = qobject_cast<InputListContentButton*>(candidate))
-                button->updateStyleSheet();
+                button->updateStyleSheetIfChanged();
         }
     });
 }
@@ -496,6 +508,23 @@ void repolish(QWidget* widget)
         return;
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
+}
+
+QString styleSignature(const QList<QWidget*>& widgets)
+{
+    QString signature;
+    for (const QWidget* widget : widgets) {
+        if (!widget)
+            continue;
+        for (const QByteArray& name : widget->dynamicPropertyNames()) {
+            signature += QLatin1String(name);
+            signature += QLatin1Char('=');
+            signature += widget->property(name.constData()).toString();
+            signature += QLatin1Char(';');
+        }
+        signature += QLatin1Char('|');
+    }
+    return signature;
 }
 
 QWidget* createDetailListBottomBar(QWidget* list, QToolButton* prev, QToolButton* next, uint lineWidth, int topMargin)

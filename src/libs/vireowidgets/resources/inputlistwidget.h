@@ -48,6 +48,9 @@ public:
     void setReadInputVideoCallback(ReadInputVideoFrameCallback callback);
     void setCaptureBtnVisible(bool visible);
     void updateStyleSheet();
+    // updateStyleSheet() only when a dynamic property of the button or its labels changed since the
+    // last one: re-polishing under a style sheet is the costly part of a rebuild that changed nothing.
+    void updateStyleSheetIfChanged();
     QString geteElidedText(QFont font, QString text, int width);
 
     virtual void updateUIFromData();
@@ -88,6 +91,9 @@ protected:
 private:
     void createWidgets();
     void showSignalState(const std::shared_ptr<Vireo::BizModel::Input>& input);
+    QList<QWidget*> styledWidgets() const;
+
+    QString m_strStyleSignature; // dynamic properties as they were at the last updateStyleSheet()
 };
 
 // The list of the device's video inputs, active ones first, each draggable out of the strip through
@@ -215,6 +221,9 @@ VIREOWIDGETS_EXPORT void queueStyleRefresh(QObject* list, bool& queued, const st
 
 // Re-polishes `widget` so that changed dynamic properties take effect.
 VIREOWIDGETS_EXPORT void repolish(QWidget* widget);
+
+// Every dynamic property of the widgets as text: what a style sheet can key on besides states.
+VIREOWIDGETS_EXPORT QString styleSignature(const QList<QWidget*>& widgets);
 
 // The bottom bar of the vertical detail lists: a separator line marked "isLevel1Separator", then
 // the previous and next buttons, each 52 x 52, then a stretch; fixed height 64.
