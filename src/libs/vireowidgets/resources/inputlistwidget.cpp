@@ -80,6 +80,10 @@ InputListContentButton::InputListContentButton(
     , m_cbReadInputVideo(std::move(callback))
 {
     createWidgets();
+    // Qt announces a dynamic property only when its value really changes: that is what makes a
+    // label's look stale.
+    for (QWidget* widget : styledWidgets())
+        widget->installEventFilter(this);
     connect(this, &QToolButton::toggled, this, &InputListContentButton::slotInputContentButtonToggled);
     updateUIFromData();
 }
@@ -156,13 +160,38 @@ void InputListContentButton::updateStyleSheet()
     const QList<QWidget*> labels = styledWidgets();
     for (QWidget* label : labels)
         Internal::repolish(label);
-    m_strStyleSignature = Internal::styleSignature(labels);
+    m_bStyleStale = false;
+    m_strStyleSignature = styleSignature(labels);
 }
 
 void InputListContentButton::updateStyleSheetIfChanged()
 {
-    if (Internal::styleSignature(styledWidgets()) != m_strStyleSignature)
+    // A button emptied into the cache and later given its old input again has the look it had.
+    if (m_bStyleStale && styleSignature(styledWidgets()) != m_strStyleSignature)
         updateStyleSheet();
+    m_bStyleStale = false;
+}
+
+QString InputListContentButton::styleSignature(const QList<QWidget*>& widgets)
+{
+    QString signature;
+    for (const QWidget* widget : widgets) {
+        for (const QByteArray& name : widget->dynamicPropertyNames()) {
+            signature += QLatin1String(name);
+            signature += QLatin1Char('=');
+            signature += widget->property(name.constData()).toString();
+            signature += QLatin1Char(';');
+        }
+        signature += QLatin1Char('|');
+    }
+    return signature;
+}
+
+bool InputListContentButton::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::DynamicPropertyChange)
+        m_bStyleStale = true;
+    return QToolButton::eventFilter(watched, event);
 }
 
 QString InputListContentButton::geteElidedText(QFont font, QString text, int width)
@@ -508,23 +537,6 @@ void repolish(QWidget* widget)
         return;
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
-}
-
-QString styleSignature(const QList<QWidget*>& widgets)
-{
-    QString signature;
-    for (const QWidget* widget : widgets) {
-        if (!widget)
-            continue;
-        for (const QByteArray& name : widget->dynamicPropertyNames()) {
-            signature += QLatin1String(name);
-            signature += QLatin1Char('=');
-            signature += widget->property(name.constData()).toString();
-            signature += QLatin1Char(';');
-        }
-        signature += QLatin1Char('|');
-    }
-    return signature;
 }
 
 QWidget* createDetailListBottomBar(QWidget* list, QToolButton* prev, QToolButton* next, uint lineWidth, int topMargin)

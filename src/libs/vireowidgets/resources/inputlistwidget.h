@@ -73,6 +73,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::weak_ptr<Vireo::BizModel::Device> m_pDevice;
     std::weak_ptr<Vireo::BizModel::Input> m_pInput;
@@ -92,8 +93,11 @@ private:
     void createWidgets();
     void showSignalState(const std::shared_ptr<Vireo::BizModel::Input>& input);
     QList<QWidget*> styledWidgets() const;
+    // Every dynamic property of the widgets as text: what the host's style sheet keys on.
+    static QString styleSignature(const QList<QWidget*>& widgets);
 
-    QString m_strStyleSignature; // dynamic properties as they were at the last updateStyleSheet()
+    bool m_bStyleStale = true; // a label's dynamic property changed since the last updateStyleSheet()
+    QString m_strStyleSignature; // the labels' dynamic properties at the last updateStyleSheet()
 };
 
 // The list of the device's video inputs, active ones first, each draggable out of the strip through
@@ -221,9 +225,6 @@ VIREOWIDGETS_EXPORT void queueStyleRefresh(QObject* list, bool& queued, const st
 
 // Re-polishes `widget` so that changed dynamic properties take effect.
 VIREOWIDGETS_EXPORT void repolish(QWidget* widget);
-
-// Every dynamic property of the widgets as text: what a style sheet can key on besides states.
-VIREOWIDGETS_EXPORT QString styleSignature(const QList<QWidget*>& widgets);
 
 // The bottom bar of the vertical detail lists: a separator line marked "isLevel1Separator", then
 // the previous and next buttons, each 52 x 52, then a stretch; fixed height 64.
