@@ -305,26 +305,7 @@ void LayerBaseListWidget::initListWidgetItem(
     }
     hideContentButtonsFrom(reuse, index);
 
-    QHash<const Layer*, LayerBaseListContentButton*> byLayer;
-    const QList<QAbstractButton*> buttons = getContentButtons();
-    byLayer.reserve(buttons.size());
-    for (QAbstractButton* abstractButton : buttons) {
-        if (auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton)) {
-            if (auto layer = button->layerBase().lock()) {
-                if (!byLayer.contains(layer.get()))
-                    byLayer.insert(layer.get(), button);
-            }
-        }
-    }
-    QList<LayerBaseListContentButton*> selected;
-    const QList<std::weak_ptr<Layer>> selectedLayers = mvrScreen->selectedLayers();
-    for (const auto& weakLayer : selectedLayers) {
-        if (auto layer = weakLayer.lock()) {
-            if (auto* button = byLayer.value(layer.get()))
-                selected.append(button);
-        }
-    }
-    setSelectedButton(selected, false);
+    setSelectedButton(buttonsOfLayers(mvrScreen->selectedLayers()), false);
     contentFrameResize();
 }
 
@@ -467,16 +448,10 @@ void LayerBaseListWidget::hideLayerButton(LayerBaseListContentButton* button)
     contentButtonsHide(button);
 }
 
-void LayerBaseListWidget::selectedLayerBaseFromModel(std::weak_ptr<Screen> pScreenBase, std::weak_ptr<Layer> pLayerBase)
+// The shown buttons of the given layers, in the layers' order; one look-up table instead of a search
+// of the strip per layer.
+QList<LayerBaseListContentButton*> LayerBaseListWidget::buttonsOfLayers(const QList<std::weak_ptr<Layer>>& layers)
 {
-    Q_UNUSED(pLayerBase)
-    const auto screen = pScreenBase.lock();
-    const auto cachedScreen = m_pScreenBase.lock();
-    if (!screen || !cachedScreen || screen != cachedScreen) {
-        setSelectedButton({}, false);
-        return;
-    }
-
     QHash<const Layer*, LayerBaseListContentButton*> byLayer;
     const QList<QAbstractButton*> buttons = getContentButtons();
     byLayer.reserve(buttons.size());
@@ -488,15 +463,27 @@ void LayerBaseListWidget::selectedLayerBaseFromModel(std::weak_ptr<Screen> pScre
             }
         }
     }
-    QList<LayerBaseListContentButton*> selected;
-    const QList<std::weak_ptr<Layer>> selectedLayers = screen->selectedLayers();
-    for (const auto& weakLayer : selectedLayers) {
+    QList<LayerBaseListContentButton*> found;
+    for (const auto& weakLayer : layers) {
         if (auto layer = weakLayer.lock()) {
             if (auto* button = byLayer.value(layer.get()))
-                selected.append(button);
+                found.append(button);
         }
     }
-    setSelectedButton(selected, false);
+    return found;
+}
+
+void LayerBaseListWidget::selectedLayerBaseFromModel(std::weak_ptr<Screen> pScreenBase, std::weak_ptr<Layer> pLayerBase)
+{
+    Q_UNUSED(pLayerBase)
+    const auto screen = pScreenBase.lock();
+    const auto cachedScreen = m_pScreenBase.lock();
+    if (!screen || !cachedScreen || screen != cachedScreen) {
+        setSelectedButton({}, false);
+        return;
+    }
+
+    setSelectedButton(buttonsOfLayers(screen->selectedLayers()), false);
     contentFrameResize();
 }
 

@@ -151,6 +151,7 @@ private:
     bool isAdmitted(const std::weak_ptr<Vireo::BizModel::Layer>& layer);
     void hideLayerButton(LayerBaseListContentButton* button);
     void clearPressedLayer();
+    QList<LayerBaseListContentButton*> buttonsOfLayers(const QList<std::weak_ptr<Vireo::BizModel::Layer>>& layers);
 
     // A layer number alone is ambiguous (a regular layer and a cut layer may share it).
     LayerType m_nPressedLayerBaseKeyType = LayerType::Invalid;
