@@ -23,4 +23,14 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
     QCoreApplication::sendEvent(target, &event);
 }
 
+QLabel* labelWith(QWidget* widget, const char* property)
+{
+    const QList<QLabel*> labels = widget->findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (label->property(property).toBool())
+            return label;
+    }
+    return nullptr;
+}
+
 } // namespace Vireo::Test

@@ -4,6 +4,7 @@
 // and small helpers for driving widgets headlessly.
 
 #include <QEvent>
+#include <QLabel>
 #include <QPoint>
 #include <QWidget>
 #include <Qt>
@@ -13,5 +14,9 @@ namespace Vireo::Test {
 // Sends a synthetic mouse event to `target` (press, move or release) at a local position,
 // with the given held buttons, as a person's mouse would.
 void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons);
+
+// The first label below `widget` whose dynamic property `property` is true: how the lists mark the
+// parts of a content button for the host's style sheet.
+QLabel* labelWith(QWidget* widget, const char* property);
 
 } // namespace Vireo::Test

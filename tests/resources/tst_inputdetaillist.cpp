@@ -39,14 +39,7 @@ Input& addInput(quint32 key, bool active = true)
     return input;
 }
 
-QLabel* labelWith(QWidget* button, const char* property)
-{
-    for (QLabel* label : button->findChildren<QLabel*>()) {
-        if (label->property(property).toBool())
-            return label;
-    }
-    return nullptr;
-}
+using Vireo::Test::labelWith;
 
 QStringList indexTexts(const InputDetailVListWidget& list)
 {

@@ -81,14 +81,7 @@ QList<InputListContentButton*> buttonsOf(const InputDetailVListWidget& list)
     return out;
 }
 
-QLabel* labelWith(QWidget* button, const char* property)
-{
-    for (QLabel* label : button->findChildren<QLabel*>()) {
-        if (label->property(property).toBool())
-            return label;
-    }
-    return nullptr;
-}
+using Vireo::Test::labelWith;
 
 QStringList indexTexts(const InputDetailVListWidget& list)
 {

@@ -97,14 +97,7 @@ void useOutput(int screenType, quint8 screenId, quint32 key, const QString& name
     screen->addOutput(device()->findOutput(key));
 }
 
-QLabel* labelWith(QWidget* button, const char* property)
-{
-    for (QLabel* label : button->findChildren<QLabel*>()) {
-        if (label->property(property).isValid() && label->property(property).toBool())
-            return label;
-    }
-    return nullptr;
-}
+using Vireo::Test::labelWith;
 
 QLabel* indexLabel(QWidget* button)
 {
