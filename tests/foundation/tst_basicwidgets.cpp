@@ -43,6 +43,7 @@ private slots:
     void wrapLabelFits();
     void wrapLabelFollowsWidth();
     void wrapLabelKeepsSurrogatePairs();
+    void wrapLabelRefitsWhatChanged();
     void videoColours();
     void videoWithoutPicture();
     void videoScalesPicture();
@@ -187,6 +188,43 @@ void tst_BasicWidgets::wrapLabelKeepsSurrogatePairs()
         QVERIFY2(prefix.isEmpty() || !prefix.back().isHighSurrogate(), qPrintable(QString::number(width)));
         QCOMPARE(prefix.size() % 2, 0);
     }
+}
+
+// Fitting is remembered between calls; every input of it (text, width, font) must still count.
+void tst_BasicWidgets::wrapLabelRefitsWhatChanged()
+{
+    const QString text = QStringLiteral("Program output of the main wall");
+    const QString other = QStringLiteral("Wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww");
+    QWrapLabel label;
+    label.resize(120, 30);
+    label.setText(text);
+    const QString fitted = label.text();
+    QVERIFY2(fitted.endsWith(QLatin1String("...")) && fitsIn(label, fitted), qPrintable(fitted));
+
+    // Emptied and given the same text again, as a hidden list button is: the same fit.
+    label.setText(QString());
+    QCOMPARE(label.text(), QString());
+    label.setText(text);
+    QCOMPARE(label.text(), fitted);
+
+    // Another text of the same length at the same width.
+    label.setText(other);
+    QVERIFY(label.text().startsWith(QLatin1String("Www")));
+    QVERIFY(label.text() != fitted);
+    QVERIFY(fitsIn(label, label.text()));
+
+    // A larger font at the same width and text fits fewer characters.
+    label.setText(text);
+    QFont font = label.font();
+    font.setPixelSize(QFontInfo(font).pixelSize() * 2);
+    label.setFont(font);
+    const QString larger = label.detectWrapText();
+    QVERIFY2(larger.size() < fitted.size(), qPrintable(larger));
+    QVERIFY(larger.isEmpty() || fitsIn(label, larger));
+
+    // A width change on a label that is not shown.
+    label.resize(1000, 30);
+    QCOMPARE(label.detectWrapText(), text);
 }
 
 void tst_BasicWidgets::videoColours()

@@ -16,6 +16,19 @@ void QWrapLabel::setText(const QString& text)
 
 QString QWrapLabel::detectWrapText() const
 {
+    if (strPlainText_.isEmpty())
+        return QString();
+    if (m_fitWidth == width() && m_fitSource == strPlainText_ && m_fitFont == font())
+        return m_fitResult;
+    m_fitResult = fitText();
+    m_fitSource = strPlainText_;
+    m_fitWidth = width();
+    m_fitFont = font();
+    return m_fitResult;
+}
+
+QString QWrapLabel::fitText() const
+{
     const int available = width() - 1;
     const QFontMetrics metrics(font());
     if (metrics.horizontalAdvance(strPlainText_) <= available)

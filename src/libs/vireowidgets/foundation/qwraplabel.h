@@ -24,7 +24,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QString fitText() const;
+
     QString strPlainText_;
+    // The last fitting done, for the text, width and font it was done for: lists set the same
+    // texts again on every rebuild, and measuring is the expensive part of showing them.
+    mutable QString m_fitSource;
+    mutable QString m_fitResult;
+    mutable QFont m_fitFont;
+    mutable int m_fitWidth = -1;
 };
 
 } // namespace Vireo::Widgets
