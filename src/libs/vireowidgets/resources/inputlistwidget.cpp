@@ -177,6 +177,10 @@ QString InputListContentButton::styleSignature(const QList<QWidget*>& widgets)
     QString signature;
     for (const QWidget* widget : widgets) {
         for (const QByteArray& name : widget->dynamicPropertyNames()) {
+            // Qt keeps its own records among the dynamic properties (the style sheet's font);
+            // only the labels' own properties select a look.
+            if (name.startsWith("_q_"))
+                continue;
             signature += QLatin1String(name);
             signature += QLatin1Char('=');
             signature += widget->property(name.constData()).toString();
