@@ -185,6 +185,16 @@ std::unique_ptr<typename Kind::List> makeShownList()
     return list;
 }
 
+// A shown list already built from the device (with video callbacks when `video`).
+template <typename Kind>
+std::unique_ptr<typename Kind::List> makeBuiltList(BenchDevice& device, bool video = false)
+{
+    auto list = makeShownList<Kind>();
+    Kind::build(list.get(), device, video);
+    drainEvents();
+    return list;
+}
+
 template <typename Kind>
 int buttonCount(typename Kind::List* list)
 {
@@ -227,9 +237,7 @@ void BM_RebuildUnchanged(benchmark::State& state)
     const int n = int(state.range(0));
     BenchDevice device(QStringLiteral("P1"));
     Kind::populate(device, n);
-    auto list = makeShownList<Kind>();
-    Kind::build(list.get(), device, false);
-    drainEvents();
+    auto list = makeBuiltList<Kind>(device);
     if (list->itemCount() != n) {
         state.SkipWithError("the list does not show one button per item");
         return;
@@ -347,9 +355,7 @@ void BM_ShrinkGrow(benchmark::State& state)
     const int n = int(state.range(0));
     BenchDevice device(QStringLiteral("P3"));
     Kind::populate(device, n);
-    auto list = makeShownList<Kind>();
-    Kind::build(list.get(), device, false);
-    drainEvents();
+    auto list = makeBuiltList<Kind>(device);
     const int before = buttonCount<Kind>(list.get());
     bool shrankToHalf = true;
     auto rebuild = [&] {
@@ -410,11 +416,8 @@ void BM_ShrinkGrowByHand(benchmark::State& state)
     const int n = int(state.range(0));
     BenchDevice device(QStringLiteral("P3 by hand"));
     Kind::populate(device, n);
-    auto list = makeShownList<Kind>();
-    auto byHand = makeShownList<Kind>();
-    Kind::build(list.get(), device, false);
-    Kind::build(byHand.get(), device, false);
-    drainEvents();
+    auto list = makeBuiltList<Kind>(device);
+    auto byHand = makeBuiltList<Kind>(device);
     const auto full = shownOf<Kind>(list.get());
     Kind::setShrunk(device, n, true);
     Kind::build(list.get(), device, false);
@@ -482,9 +485,7 @@ void BM_VideoRefresh(benchmark::State& state)
     const int n = int(state.range(0));
     BenchDevice device(QStringLiteral("video"));
     Kind::populate(device, n);
-    auto list = makeShownList<Kind>();
-    Kind::build(list.get(), device, true);
-    drainEvents();
+    auto list = makeBuiltList<Kind>(device, true);
     auto* preview = list->template findChild<VideoPreviewWidget*>();
     if (!preview || preview->size().isEmpty()) {
         state.SkipWithError("no video preview in the list's buttons");
