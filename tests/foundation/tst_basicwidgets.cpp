@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QFrame>
+#include <QScreen>
 #include <QtTest>
 
 using namespace Vireo::Widgets;
@@ -48,6 +49,7 @@ private slots:
     void videoWithoutPicture();
     void videoScalesPicture();
     void videoBadge();
+    void videoCoversOnlyWhatItPaints();
 };
 
 void tst_BasicWidgets::frameLines_data()
@@ -285,6 +287,49 @@ void tst_BasicWidgets::videoBadge()
 
     video.setForbiddenIconVisible(false);
     QVERIFY(allPixels(video.grab().toImage(), QRect(), false, qRgb(255, 0, 0)));
+}
+
+// A picture without transparency hides what lies under the preview, so that need not be painted;
+// one with transparency, or none at all, must let it show. Checked on the window's own pixels:
+// an area nobody paints keeps what was there before.
+void tst_BasicWidgets::videoCoversOnlyWhatItPaints()
+{
+    const QColor green(10, 200, 10);
+    QWidget window;
+    window.resize(80, 60);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, green);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    auto* video = new VideoPreviewWidget(&window);
+    const QRect area(10, 10, 40, 30);
+    video->setGeometry(area);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto onScreen = [&window] { return window.screen()->grabWindow(window.winId()).toImage(); };
+    auto show = [&](const QImage& picture) {
+        video->setVideoFrame(picture);
+        video->refreshVideo();
+    };
+
+    QImage blue(4, 4, QImage::Format_RGB32);
+    blue.fill(QColor(0, 0, 255));
+    show(blue);
+    QTRY_VERIFY(allPixels(onScreen(), area, true, qRgb(0, 0, 255)));
+    video->refreshVideo();
+    QTRY_VERIFY(video->testAttribute(Qt::WA_OpaquePaintEvent));
+    QVERIFY(allPixels(onScreen(), area, false, green.rgb()));
+
+    QImage clear(4, 4, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    show(clear);
+    QTRY_VERIFY(allPixels(onScreen(), area, true, green.rgb()));
+
+    // No picture after an opaque one: black from the next repaint, never the old picture.
+    show(blue);
+    QTRY_VERIFY(allPixels(onScreen(), area, true, qRgb(0, 0, 255)));
+    show(QImage());
+    QTRY_VERIFY(allPixels(onScreen(), area, true, qRgb(0, 0, 0)));
 }
 
 QTEST_MAIN(tst_BasicWidgets)

@@ -36,6 +36,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void setOpaquePainting(bool opaque);
+
     QImage m_imgVideoPreview;
     QPixmap m_pixForbiddenIcon;
     bool m_isShowForbiddenIcon = false;
