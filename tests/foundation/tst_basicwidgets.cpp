@@ -215,6 +215,25 @@ void tst_BasicWidgets::wrapLabelRefitsWhatChanged()
     QVERIFY(label.text() != fitted);
     QVERIFY(fitsIn(label, label.text()));
 
+    // Two texts set in turn, as a button that shows a short form of a name and then its own
+    // does, at two widths: each time what a fresh label shows.
+    auto fresh = [](const QString& shown, int width) {
+        QWrapLabel other;
+        other.resize(width, 30);
+        other.setText(shown);
+        return other.text();
+    };
+    for (int width : {120, 200}) {
+        label.resize(width, 30);
+        for (int round = 0; round < 2; ++round) {
+            label.setText(text);
+            QCOMPARE(label.text(), fresh(text, width));
+            label.setText(other);
+            QCOMPARE(label.text(), fresh(other, width));
+        }
+    }
+    label.resize(120, 30);
+
     // A larger font at the same width and text fits fewer characters.
     label.setText(text);
     QFont font = label.font();

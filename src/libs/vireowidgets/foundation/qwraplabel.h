@@ -27,12 +27,17 @@ private:
     QString fitText() const;
 
     QString strPlainText_;
-    // The last fitting done, for the text, width and font it was done for: lists set the same
-    // texts again on every rebuild, and measuring is the expensive part of showing them.
-    mutable QString m_fitSource;
-    mutable QString m_fitResult;
-    mutable QFont m_fitFont;
-    mutable int m_fitWidth = -1;
+    // The last two fittings done, each for the text, width and font it was done for: lists set the
+    // same texts again on every rebuild (some buttons set a label twice per update, a short form
+    // and then their own), and measuring is the expensive part of showing them.
+    struct Fitting
+    {
+        QString source;
+        QString result;
+        QFont font;
+        int width = -1;
+    };
+    mutable Fitting m_fittings[2];
 };
 
 } // namespace Vireo::Widgets
