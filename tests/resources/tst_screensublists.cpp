@@ -51,6 +51,21 @@ QList<ScreenListContentButton*> buttonsOf(ScreenListWidget* list)
     return buttons;
 }
 
+// Counts the layout requests its watched widgets receive.
+class LayoutRequestCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 // The navigation buttons by their "NaviWidgetType" (0 add, 1 previous, 3 next, 4 clear).
 QToolButton* naviButton(QWidget* list, int type)
 {
@@ -394,6 +409,19 @@ void tst_ScreenSubLists::detailNames()
         QCOMPARE(button->findChild<QLabel*>(QStringLiteral("ScreenName"))->toolTip(), QStringLiteral("Front"));
     }
     QCOMPARE(shown, names);
+
+    // Rebuilt from the same data, no button changes a text back and forth on the way, which would
+    // measure and lay it out again each time.
+    list.resize(300, 400);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    LayoutRequestCounter counter;
+    for (auto* button : buttonsOf(&list))
+        button->installEventFilter(&counter);
+    list.initListWidgetItem(activeDevice(), Regular, sceneMask);
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.count, 0);
+    list.hide();
 
     // A long name with its suffix is kept whole (the label itself fits it to its width).
     const QString longName = QStringLiteral("The main LED wall over the stage of the hall");

@@ -22,6 +22,7 @@ ScreenDetailContentButton::ScreenDetailContentButton(std::weak_ptr<Vireo::BizMod
     : ScreenListContentButton(
           std::move(pDevice), std::move(pScreenBase), nSceneType, std::move(cbReadScreenVideo), parent)
 {
+    m_bNameTextOwnedByLook = true;
     setFixedSize(Internal::ButtonSize);
     setCheckable(false);
     setProperty("isDetailModel", true);

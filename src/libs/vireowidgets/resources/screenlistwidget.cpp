@@ -164,7 +164,8 @@ void ScreenListContentButton::updateUIFromData()
     }
 
     const QString name = screen->name();
-    m_pLabelName->setText(geteElidedText(m_pLabelName->font(), name, NameElideWidth));
+    if (!m_bNameTextOwnedByLook)
+        m_pLabelName->setText(geteElidedText(m_pLabelName->font(), name, NameElideWidth));
     m_pLabelName->setToolTip(name);
     setNameProperty("isAuxScreenName", screen->screenType() == Enum::Screen::AUXScreen);
 

@@ -78,6 +78,10 @@ protected:
     QLabel* m_pLabelLayerCnt = nullptr;
     QLabel* m_pLabelOutputCnt = nullptr;
     ReadScreenVideoFrameCallback m_cbReadScreenVideo;
+    // Set by a look that gives the name label its own text after the base filling: the base then
+    // leaves that text alone, so that it does not change twice per update (every change measures
+    // the label again and lays the button out again).
+    bool m_bNameTextOwnedByLook = false;
 
 private:
     void createWidgets();
