@@ -825,9 +825,10 @@ void NaviSliderFrame::hideContentButtonsFrom(const QList<QAbstractButton*>& reus
     // buttons.
     QList<QToolButton*> targets;
     QSet<QAbstractButton*> chosen;
-    if (m_nRebuildPlaced >= 0) {
+    const QList<QAbstractButton*> buttons = m_pContentButtonGroup->buttons();
+    // Usually every button was placed again and there is nothing after them to look up.
+    if (m_nRebuildPlaced >= 0 && m_nRebuildPlaced < buttons.size()) {
         const QSet<QAbstractButton*> reused(reuse.cbegin(), reuse.cend());
-        const QList<QAbstractButton*> buttons = m_pContentButtonGroup->buttons();
         for (int i = m_nRebuildPlaced; i < buttons.size(); ++i) {
             auto* button = qobject_cast<QToolButton*>(buttons.at(i));
             if (button && reused.contains(button)) {
@@ -1009,10 +1010,16 @@ void NaviSliderFrame::doContentFrameResize()
     const int barExtent = barTakesRoom ? (horizontal ? bar->height() : bar->width()) : 0;
     for (QToolButton* button : buttons) {
         const QSize hint = button->sizeHint();
-        if (horizontal)
-            button->setFixedHeight(qMax(0, hint.height() - barExtent));
-        else
-            button->setFixedWidth(qMax(0, hint.width() - barExtent));
+        // Most resizes leave the cross extent as it was; setting it again still walks Qt's checks.
+        if (horizontal) {
+            const int height = qMax(0, hint.height() - barExtent);
+            if (button->minimumHeight() != height || button->maximumHeight() != height)
+                button->setFixedHeight(height);
+        } else {
+            const int width = qMax(0, hint.width() - barExtent);
+            if (button->minimumWidth() != width || button->maximumWidth() != width)
+                button->setFixedWidth(width);
+        }
     }
     cross -= barExtent;
 
