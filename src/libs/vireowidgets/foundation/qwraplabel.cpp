@@ -2,8 +2,6 @@
 
 #include <QFontMetrics>
 
-#include <utility>
-
 namespace Vireo::Widgets {
 
 QWrapLabel::QWrapLabel(QWidget* parent, Qt::WindowFlags f)
@@ -20,19 +18,7 @@ QString QWrapLabel::detectWrapText() const
 {
     if (strPlainText_.isEmpty())
         return QString();
-    const int w = width();
-    for (int i = 0; i < 2; ++i) {
-        const Fitting& fitting = m_fittings[i];
-        if (fitting.width == w && fitting.source == strPlainText_ && fitting.font == font()) {
-            if (i == 1)
-                std::swap(m_fittings[0], m_fittings[1]);
-            return m_fittings[0].result;
-        }
-    }
-    // The older one makes room; the new one becomes the latest.
-    m_fittings[1] = {strPlainText_, fitText(), font(), w};
-    std::swap(m_fittings[0], m_fittings[1]);
-    return m_fittings[0].result;
+    return m_fittings.fitted(font(), strPlainText_, width(), [this] { return fitText(); });
 }
 
 QString QWrapLabel::fitText() const

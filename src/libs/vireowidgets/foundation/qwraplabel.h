@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
 #include <QLabel>
@@ -27,17 +28,7 @@ private:
     QString fitText() const;
 
     QString strPlainText_;
-    // The last two fittings done, each for the text, width and font it was done for: lists set the
-    // same texts again on every rebuild (some buttons set a label twice per update, a short form
-    // and then their own), and measuring is the expensive part of showing them.
-    struct Fitting
-    {
-        QString source;
-        QString result;
-        QFont font;
-        int width = -1;
-    };
-    mutable Fitting m_fittings[2];
+    mutable Internal::TextFitMemo m_fittings;
 };
 
 } // namespace Vireo::Widgets

@@ -200,10 +200,7 @@ bool InputListContentButton::eventFilter(QObject* watched, QEvent* event)
 
 QString InputListContentButton::geteElidedText(QFont font, QString text, int width)
 {
-    const QFontMetrics metrics(font);
-    if (metrics.horizontalAdvance(text) >= width)
-        return metrics.elidedText(text, Qt::ElideRight, width);
-    return text;
+    return m_elidedTexts.fitted(font, text, width, [&] { return Internal::elidedToWidth(font, text, width); });
 }
 
 void InputListContentButton::updateUIFromData()

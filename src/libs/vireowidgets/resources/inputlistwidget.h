@@ -1,6 +1,7 @@
 #pragma once
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
 #include <vireomodel/bizmodel.h>
@@ -90,6 +91,7 @@ protected:
     QWidget* m_pParentWidget = nullptr;
 
 private:
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void showSignalState(const std::shared_ptr<Vireo::BizModel::Input>& input);
     QList<QWidget*> styledWidgets() const;

@@ -114,10 +114,7 @@ LayerBaseListContentButton::LayerType LayerBaseListContentButton::layerBaseKeyTy
 
 QString LayerBaseListContentButton::geteElidedText(QFont font, QString text, int width)
 {
-    const QFontMetrics metrics(font);
-    if (metrics.horizontalAdvance(text) >= width)
-        return metrics.elidedText(text, Qt::ElideRight, width);
-    return text;
+    return m_elidedTexts.fitted(font, text, width, [&] { return Internal::elidedToWidth(font, text, width); });
 }
 
 void LayerBaseListContentButton::updateUIFromData()

@@ -5,6 +5,7 @@
 // and a release on the same button select that layer in the device.
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
 #include <vireomodel/enums.h>
@@ -77,6 +78,7 @@ protected:
     QWrapLabel* m_pLayerBaseNameLabel = nullptr;
 
 private:
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void createConnects();
     bool hasLiveOwner() const;

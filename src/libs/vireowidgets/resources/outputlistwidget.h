@@ -1,6 +1,7 @@
 #pragma once
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
 #include <vireomodel/bizmodel.h>
@@ -74,6 +75,7 @@ protected:
     QLabel* m_pLabelScreenName = nullptr;
 
 private:
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void setActivityLook(bool active);
 };

@@ -211,10 +211,7 @@ void ScreenListContentButton::setItemDisabled(bool) { }
 
 QString ScreenListContentButton::geteElidedText(QFont font, QString text, int width)
 {
-    const QFontMetrics metrics(font);
-    if (metrics.horizontalAdvance(text) >= width)
-        return metrics.elidedText(text, Qt::ElideRight, width);
-    return text;
+    return m_elidedTexts.fitted(font, text, width, [&] { return Internal::elidedToWidth(font, text, width); });
 }
 
 void ScreenListContentButton::mousePressEvent(QMouseEvent* event)

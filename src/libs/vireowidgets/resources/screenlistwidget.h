@@ -4,6 +4,7 @@
 // navigation slider frame. Concrete lists supply the button factory and the layout.
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
 #include <vireomodel/bizmodel.h>
@@ -84,6 +85,7 @@ protected:
     bool m_bNameTextOwnedByLook = false;
 
 private:
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void createConnects();
     void setNameProperty(const char* name, bool value);
