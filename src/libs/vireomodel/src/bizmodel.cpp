@@ -544,11 +544,7 @@ std::weak_ptr<Screen> Device::findScreenOfUseOutput(std::weak_ptr<Output> output
 
 std::shared_ptr<const Connector> Device::getConnector(ProtoModel::s_InterfaceID const& id) const
 {
-    for (const auto& connector : m_connectors) {
-        if (connector->interfaceId == id)
-            return connector;
-    }
-    return nullptr;
+    return m_connectors.value(id);
 }
 
 bool Device::subcard(const ProtoModel::s_InterfaceID& id, ProtoModel::s_subcardBody& body) const
@@ -794,9 +790,9 @@ bool Device::removeOutput(quint32 interfaceId)
 
 void Device::setInputListed(quint32 interfaceId, bool listed)
 {
-    m_hiddenInputs.removeAll(interfaceId);
+    m_hiddenInputs.remove(interfaceId);
     if (!listed)
-        m_hiddenInputs.append(interfaceId);
+        m_hiddenInputs.insert(interfaceId);
     emit signalInterfacesChanged();
 }
 
@@ -867,20 +863,12 @@ void Device::setConnector(const ProtoModel::s_InterfaceID& id, int workMode, int
     connector->interfaceId = id;
     connector->workMode = Enum::Interface::WorkMode(workMode);
     connector->type = Enum::Interface::ConnectorType(connectorType);
-    for (auto& existing : m_connectors) {
-        if (existing->interfaceId == id) {
-            existing = connector;
-            return;
-        }
-    }
-    m_connectors.append(connector);
+    m_connectors.insert(id, connector);
 }
 
 void Device::removeConnector(const ProtoModel::s_InterfaceID& id)
 {
-    m_connectors.erase(
-        std::remove_if(m_connectors.begin(), m_connectors.end(), [&id](const auto& c) { return c->interfaceId == id; }),
-        m_connectors.end());
+    m_connectors.remove(id);
 }
 
 void Device::addSubCard(quint8 slotId, quint16 modelId, int connectorCount)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <array>
 #include <cmath>
 
 namespace Vireo::Utils {
@@ -117,8 +118,8 @@ QByteArray EDIDHelper::buildEDID(const EDIDTiming& t)
         return QByteArray();
     const int c = int(clock10k);
 
-    QByteArray image = templateImage();
-    char* d = image.data() + kDtdOffset;
+    // The detailed timing descriptor of the first block, built apart and copied into the template.
+    std::array<char, 18> d {};
     d[0] = char(c & 0xFF);
     d[1] = char(c >> 8);
     d[2] = char(t.horActive & 0xFF);
@@ -136,6 +137,8 @@ QByteArray EDIDHelper::buildEDID(const EDIDTiming& t)
     d[13] = char(0x54);
     d[14] = char(0x21);
     d[17] = char((t.interlaced ? 0x80 : 0) | 0x18 | (t.verPolarity == 0 ? 0x04 : 0) | (t.horPolarity == 0 ? 0x02 : 0));
+    QByteArray image = templateImage();
+    image.replace(kDtdOffset, int(d.size()), d.data(), int(d.size()));
     sealBlock(image, 0);
     sealBlock(image, kBlock);
     return image;

@@ -20,6 +20,7 @@
 #include <vireomodel/protomodel.h>
 #include <vireomodel/vireomodel_export.h>
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QMetaType>
@@ -27,6 +28,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QSet>
 #include <QSize>
 #include <QString>
 
@@ -492,8 +494,8 @@ private:
     QList<std::shared_ptr<Input>> m_inputs;
     QList<std::shared_ptr<Output>> m_outputs;
     QList<std::shared_ptr<File>> m_files;
-    QList<quint32> m_hiddenInputs;
-    QList<std::shared_ptr<const Connector>> m_connectors;
+    QSet<quint32> m_hiddenInputs;
+    QHash<ProtoModel::s_InterfaceID, std::shared_ptr<const Connector>> m_connectors;
     QList<std::shared_ptr<const SubCard>> m_subCards;
     QList<ProtoModel::s_InterfaceID> m_offline;
     QList<std::weak_ptr<Input>> m_selectedInputs;

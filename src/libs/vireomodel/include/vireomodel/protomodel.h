@@ -3,7 +3,9 @@
 // Protocol records of the device model: plain, copyable structs whose every field starts at zero
 // (or empty). Texts travel as UTF-8 std::string, as on the wire.
 
+#include <QHashFunctions>
 #include <QMetaType>
+#include <QPair>
 
 #include <array>
 #include <cstdint>
@@ -24,6 +26,11 @@ struct s_InterfaceID
     }
     bool operator!=(const s_InterfaceID& o) const { return !(*this == o); }
 };
+
+inline uint qHash(const s_InterfaceID& id, uint seed = 0) noexcept
+{
+    return ::qHash(qMakePair(qMakePair(id.slotId, id.connectorId), id.splitId), seed);
+}
 
 struct s_ScreenId
 {
