@@ -166,6 +166,7 @@ private slots:
     void disabledLookByWorkMode_data();
     void disabledLookByWorkMode();
     void expiredInputEmptiesButton();
+    void signalLookFollowsEveryChange();
     void longNameIsElided();
     void videoRefreshReadsEachShownButtonOnce();
     void reusedButtonsTakeTheCurrentCallback();
@@ -473,6 +474,37 @@ void tst_InputList::expiredInputEmptiesButton()
     QVERIFY(!labelWith(button, "isInterfaceName")->property("isHasSignal").toBool());
     button->retranslateUi();
     QCOMPARE(signalLabel(button)->text(), QString());
+}
+
+// One button through every signal look and back, as updates and reuse take it: the labels'
+// properties must follow each change, not only the first.
+void tst_InputList::signalLookFollowsEveryChange()
+{
+    Input& input = addInput(3, true, QStringLiteral("Camera"));
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    InputListContentButton* button = buttonsOf(list).value(0);
+    QVERIFY(button);
+    auto expectLook = [button](const char* status, bool hasSignal) {
+        QCOMPARE(signalLabel(button)->property("isSignalStatus").toString(), QString::fromLatin1(status));
+        for (const char* kind : {"isInterfaceName", "isInterfaceType", "isInterfaceSlot"})
+            QCOMPARE(labelWith(button, kind)->property("isHasSignal").toBool(), hasSignal);
+    };
+    expectLook("signal", true);
+    input.setOverLoad(true);
+    button->updateUIFromData();
+    expectLook("overLoad", true);
+    input.setActive(false);
+    button->updateUIFromData();
+    expectLook("unSignal", false);
+    input.setActive(true);
+    input.setOverLoad(false);
+    button->updateUIFromData();
+    expectLook("signal", true);
+    button->setInput(device()->weak_from_this(), std::weak_ptr<Input>());
+    expectLook("unSignal", false);
+    button->setInput(device()->weak_from_this(), device()->findInput(3));
+    expectLook("signal", true);
 }
 
 void tst_InputList::longNameIsElided()

@@ -216,26 +216,35 @@ void InputListContentButton::updateUIFromData()
         m_pLabelName->setText(geteElidedText(m_pLabelName->font(), input->name(), NameElideWidth));
         showSignalState(input);
         m_pLabelSlot->setText(input->positionName());
-        for (QWidget* label : {static_cast<QWidget*>(m_pLabelName), static_cast<QWidget*>(m_pLabelType),
-                 static_cast<QWidget*>(m_pLabelShortForType), static_cast<QWidget*>(m_pLabelSlot)})
-            label->setProperty("isHasSignal", active);
-        const char* status = !active ? "unSignal" : (input->isOverLoad() ? "overLoad" : "signal");
-        m_pLabelRadio->setProperty("isSignalStatus", QString::fromLatin1(status));
+        applySignalLook(!active ? NoSignalLook : (input->isOverLoad() ? OverloadLook : SignalLook));
     } else {
         m_pLabelIndex->clear();
         m_pLabelType->clear();
         m_pLabelShortForType->clear();
         m_pLabelName->setToolTip(QString());
         m_pLabelName->setText(QString());
-        for (QWidget* label : {static_cast<QWidget*>(m_pLabelName), static_cast<QWidget*>(m_pLabelType),
-                 static_cast<QWidget*>(m_pLabelShortForType), static_cast<QWidget*>(m_pLabelSlot)})
-            label->setProperty("isHasSignal", false);
-        m_pLabelRadio->setProperty("isSignalStatus", QStringLiteral("unSignal"));
+        applySignalLook(NoSignalLook);
         m_pLabelRadio->clear();
         m_pLabelSlot->clear();
         m_pLabelCapacity->clear();
     }
     updateProperty();
+}
+
+// "isHasSignal" on the name, type, short type and slot labels and "isSignalStatus" on the signal
+// label. Set only when the look changes: every update would otherwise look the properties up by
+// name on five labels, which is most of what an unchanged update costs.
+void InputListContentButton::applySignalLook(SignalLookKind look)
+{
+    if (look == m_eSignalLook)
+        return;
+    m_eSignalLook = look;
+    const bool hasSignal = look != NoSignalLook;
+    for (QWidget* label : {static_cast<QWidget*>(m_pLabelName), static_cast<QWidget*>(m_pLabelType),
+             static_cast<QWidget*>(m_pLabelShortForType), static_cast<QWidget*>(m_pLabelSlot)})
+        label->setProperty("isHasSignal", hasSignal);
+    const char* status = look == SignalLook ? "signal" : (look == OverloadLook ? "overLoad" : "unSignal");
+    m_pLabelRadio->setProperty("isSignalStatus", QString::fromLatin1(status));
 }
 
 // The signal text and whether a picture can be captured follow the same three states.

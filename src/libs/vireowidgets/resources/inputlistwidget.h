@@ -91,15 +91,19 @@ protected:
     QWidget* m_pParentWidget = nullptr;
 
 private:
-    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void showSignalState(const std::shared_ptr<Vireo::BizModel::Input>& input);
     QList<QWidget*> styledWidgets() const;
     // Every dynamic property of the widgets as text: what the host's style sheet keys on.
     static QString styleSignature(const QList<QWidget*>& widgets);
 
+    enum SignalLookKind { UnknownLook, NoSignalLook, SignalLook, OverloadLook };
+    void applySignalLook(SignalLookKind look);
+    SignalLookKind m_eSignalLook = UnknownLook; // the look the labels' properties were last given
+
     bool m_bStyleStale = true; // a label's dynamic property changed since the last updateStyleSheet()
     QString m_strStyleSignature; // the labels' dynamic properties at the last updateStyleSheet()
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 
 // The list of the device's video inputs, active ones first, each draggable out of the strip through

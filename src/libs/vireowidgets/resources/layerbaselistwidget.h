@@ -78,10 +78,11 @@ protected:
     QWrapLabel* m_pLayerBaseNameLabel = nullptr;
 
 private:
-    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void createConnects();
     bool hasLiveOwner() const;
+
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 
 class VIREOWIDGETS_EXPORT LayerBaseListWidget : public NaviSliderFrame

@@ -75,9 +75,10 @@ protected:
     QLabel* m_pLabelScreenName = nullptr;
 
 private:
-    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void setActivityLook(bool active);
+
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 
 // The list of the device's main and AUX outputs, filtered by kind, by screen usage and by the

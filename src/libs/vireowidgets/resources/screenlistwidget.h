@@ -85,10 +85,11 @@ protected:
     bool m_bNameTextOwnedByLook = false;
 
 private:
-    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
     void createWidgets();
     void createConnects();
     void setNameProperty(const char* name, bool value);
+
+    Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 
 class VIREOWIDGETS_EXPORT ScreenListWidget : public NaviSliderFrame
