@@ -419,6 +419,7 @@ QList<std::weak_ptr<Input>> Device::inputs() const
 QList<std::weak_ptr<Input>> Device::validInputs() const
 {
     QList<std::weak_ptr<Input>> out;
+    out.reserve(m_inputs.size());
     for (const auto& input : m_inputs) {
         if (!m_hiddenInputs.contains(input->interfaceId()))
             out.append(input);

@@ -364,6 +364,7 @@ void InputListWidget::initListWidgetItem(std::weak_ptr<Device> device, ReadInput
         inputs.end());
 
     const QList<QAbstractButton*> reuse = getContentButtons();
+    bool restyle = false; // a placed button's look properties changed since its last polish
     const int shown = Internal::walkInterfaceButtons<InputListContentButton>(
         inputs, [&](int index) { return reuseContentButton<InputListContentButton>(reuse, index); },
         [this](InputListContentButton* button, const std::shared_ptr<Input>& input) {
@@ -380,16 +381,20 @@ void InputListWidget::initListWidgetItem(std::weak_ptr<Device> device, ReadInput
             }
             return button;
         },
-        [this](InputListContentButton* button, const std::shared_ptr<Input>&) { placeContentButton(button, false); });
+        [&](InputListContentButton* button, const std::shared_ptr<Input>&) {
+            placeContentButton(button, false);
+            restyle = restyle || button->isStyleStale();
+        });
     hideContentButtonsFrom(reuse, shown);
     contentFrameResize();
 
-    Internal::queueStyleRefresh(this, m_bStyleRefreshQueued, [this] {
-        for (QAbstractButton* candidate : getContentButtons()) {
-            if (auto* button = qobject_cast<InputListContentButton*>(candidate))
-                button->updateStyleSheetIfChanged();
-        }
-    });
+    if (restyle)
+        Internal::queueStyleRefresh(this, m_bStyleRefreshQueued, [this] {
+            for (QAbstractButton* candidate : getContentButtons()) {
+                if (auto* button = qobject_cast<InputListContentButton*>(candidate))
+                    button->updateStyleSheetIfChanged();
+            }
+        });
 }
 
 void InputListWidget::isEnableDrag(bool enable)

@@ -52,6 +52,7 @@ public:
     // updateStyleSheet() only when a dynamic property of the button or its labels changed since the
     // last one: re-polishing under a style sheet is the costly part of a rebuild that changed nothing.
     void updateStyleSheetIfChanged();
+    bool isStyleStale() const { return m_bStyleStale; }
     QString geteElidedText(QFont font, QString text, int width);
 
     virtual void updateUIFromData();
