@@ -981,7 +981,15 @@ void NaviSliderFrame::doContentFrameResize()
     const QWidget* viewport = m_pContentScrollArea->viewport();
     const QMargins margins = m_pContentLayout->contentsMargins();
     const int spacing = m_pContentLayout->spacing();
-    const QList<QToolButton*> buttons = stripButtons();
+    // The strip's buttons are walked in place, twice: a list of a thousand of them costs more to
+    // allocate than the walk itself.
+    auto forEachButton = [this](auto&& visit) {
+        for (int i = 0, count = m_pContentLayout->count(); i < count; ++i) {
+            auto* button = qobject_cast<QToolButton*>(m_pContentLayout->itemAt(i)->widget());
+            if (button && isShownButton(button))
+                visit(button);
+        }
+    };
 
     const int viewportAlong = horizontal ? viewport->width() : viewport->height();
     // Across, the room without the scroll bar along the strip (which is subtracted below): the
@@ -991,24 +999,28 @@ void NaviSliderFrame::doContentFrameResize()
     const int marginsAlong = horizontal ? margins.left() + margins.right() : margins.top() + margins.bottom();
     const int marginsCross = horizontal ? margins.top() + margins.bottom() : margins.left() + margins.right();
 
-    int along = viewportAlong;
+    int along = marginsAlong - spacing;
     int cross = viewportCross;
-    if (!buttons.isEmpty()) {
-        along = marginsAlong - spacing;
-        for (QToolButton* button : buttons) {
-            const QSize size = layoutSizeOf(button);
-            along += (horizontal ? size.width() : size.height()) + spacing;
-        }
-        const QSize firstHint = buttons.first()->sizeHint();
+    const QToolButton* first = nullptr;
+    forEachButton([&](QToolButton* button) {
+        if (!first)
+            first = button;
+        const QSize size = layoutSizeOf(button);
+        along += (horizontal ? size.width() : size.height()) + spacing;
+    });
+    if (first) {
+        const QSize firstHint = first->sizeHint();
         const int firstCross = horizontal ? firstHint.height() : firstHint.width();
         if (firstCross > cross)
             cross = firstCross + marginsCross;
+    } else {
+        along = viewportAlong;
     }
 
     const QScrollBar* bar = alongScrollBar();
     const bool barTakesRoom = along > viewportAlong && bar->isVisible();
     const int barExtent = barTakesRoom ? (horizontal ? bar->height() : bar->width()) : 0;
-    for (QToolButton* button : buttons) {
+    forEachButton([&](QToolButton* button) {
         const QSize hint = button->sizeHint();
         // Most resizes leave the cross extent as it was; setting it again still walks Qt's checks.
         if (horizontal) {
@@ -1020,7 +1032,7 @@ void NaviSliderFrame::doContentFrameResize()
             if (button->minimumWidth() != width || button->maximumWidth() != width)
                 button->setFixedWidth(width);
         }
-    }
+    });
     cross -= barExtent;
 
     along = qMax(0, along);
