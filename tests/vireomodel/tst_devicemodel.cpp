@@ -37,6 +37,7 @@ private slots:
     void fixtureBuildsDevice();
     void cutAndFillPair();
     void connectorsSlotsAndUsage();
+    void validInputsFollowEveryChange();
     void filesAndCapacity();
     void badInputAnswersEmpty();
     void signalsOnDemand();
@@ -235,6 +236,30 @@ void TestDeviceModel::connectorsSlotsAndUsage()
     // Input derives from Interface.
     std::weak_ptr<Interface> asInterface = dev->findInput(0);
     QCOMPARE(asInterface.lock()->connectorTypeName(), Helper::connectorTypeName(Enum::Interface::HDMI_2_0));
+}
+
+// The valid inputs are kept between calls; each kind of change must still show in the next answer.
+void TestDeviceModel::validInputsFollowEveryChange()
+{
+    Vireo::Fixture::makeActiveDevice();
+    Device* dev = Vireo::Fixture::activeDevice();
+    auto keys = [dev] {
+        QList<quint32> out;
+        for (const auto& input : dev->validInputs())
+            out.append(input.lock() ? input.lock()->interfaceId() : 0xFFFFFFFF);
+        return out;
+    };
+    for (quint32 key : {0u, 1u, 2u})
+        dev->addInput(key, port(1, int(key)), Enum::Interface::HDMI_2_0);
+    QCOMPARE(keys(), (QList<quint32> {0, 1, 2}));
+    dev->setInputListed(1, false);
+    QCOMPARE(keys(), (QList<quint32> {0, 2}));
+    dev->addInput(3, port(1, 3), Enum::Interface::_12G_SDI);
+    QCOMPARE(keys(), (QList<quint32> {0, 2, 3}));
+    dev->setInputListed(1, true);
+    QCOMPARE(keys(), (QList<quint32> {0, 1, 2, 3}));
+    QVERIFY(dev->removeInput(2));
+    QCOMPARE(keys(), (QList<quint32> {0, 1, 3}));
 }
 
 void TestDeviceModel::filesAndCapacity()

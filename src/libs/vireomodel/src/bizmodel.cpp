@@ -416,15 +416,20 @@ QList<std::weak_ptr<Input>> Device::inputs() const
     return out;
 }
 
+// Lists ask for the valid inputs at every rebuild; the answer is kept (shared with the callers)
+// until an input is added, removed, hidden or shown again.
 QList<std::weak_ptr<Input>> Device::validInputs() const
 {
-    QList<std::weak_ptr<Input>> out;
-    out.reserve(m_inputs.size());
-    for (const auto& input : m_inputs) {
-        if (!m_hiddenInputs.contains(input->interfaceId()))
-            out.append(input);
+    if (m_bValidInputsStale) {
+        m_validInputs.clear();
+        m_validInputs.reserve(m_inputs.size());
+        for (const auto& input : m_inputs) {
+            if (!m_hiddenInputs.contains(input->interfaceId()))
+                m_validInputs.append(input);
+        }
+        m_bValidInputsStale = false;
     }
-    return out;
+    return m_validInputs;
 }
 
 QList<std::weak_ptr<Input>> Device::selectedInputs() const
@@ -747,6 +752,7 @@ Input& Device::addInput(
     auto input = std::make_shared<Input>(weak_from_this(), interfaceId, fullId, connectorType);
     input->setName(name.isEmpty() ? QStringLiteral("Input %1").arg(qulonglong(interfaceId) + 1) : name);
     replaceOrAppend(m_inputs, input);
+    m_bValidInputsStale = true;
     if (!getConnector(fullId))
         setConnector(fullId, Enum::Interface::Master, connectorType);
     emit signalInterfacesChanged();
@@ -770,6 +776,7 @@ bool Device::removeInput(quint32 interfaceId)
     for (int i = 0; i < m_inputs.size(); ++i) {
         if (m_inputs.at(i)->interfaceId() == interfaceId) {
             m_inputs.removeAt(i);
+            m_bValidInputsStale = true;
             emit signalInterfacesChanged();
             return true;
         }
@@ -792,6 +799,7 @@ bool Device::removeOutput(quint32 interfaceId)
 void Device::setInputListed(quint32 interfaceId, bool listed)
 {
     m_hiddenInputs.remove(interfaceId);
+    m_bValidInputsStale = true;
     if (!listed)
         m_hiddenInputs.insert(interfaceId);
     emit signalInterfacesChanged();

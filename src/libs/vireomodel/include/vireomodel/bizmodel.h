@@ -495,6 +495,8 @@ private:
     QList<std::shared_ptr<Output>> m_outputs;
     QList<std::shared_ptr<File>> m_files;
     QSet<quint32> m_hiddenInputs;
+    mutable QList<std::weak_ptr<Input>> m_validInputs; // validInputs() as last built
+    mutable bool m_bValidInputsStale = true;
     QHash<ProtoModel::s_InterfaceID, std::shared_ptr<const Connector>> m_connectors;
     QList<std::shared_ptr<const SubCard>> m_subCards;
     QList<ProtoModel::s_InterfaceID> m_offline;
