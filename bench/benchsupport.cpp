@@ -91,13 +91,20 @@ void messageFilter(QtMsgType type, const QMessageLogContext& context, const QStr
         g_previousHandler(type, context, message);
 }
 
+// One reading of a POSIX clock, in nanoseconds; the reading's type is the one `read` fills.
+template <typename Reading>
+qint64 clockNs(int (*read)(clockid_t, Reading*), clockid_t clock)
+{
+    Reading reading {};
+    read(clock, &reading);
+    return qint64(reading.tv_sec) * 1'000'000'000 + reading.tv_nsec;
+}
+
 } // namespace
 
 qint64 threadCpuNs()
 {
-    timespec ts {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return qint64(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+    return clockNs(&clock_gettime, CLOCK_THREAD_CPUTIME_ID);
 }
 
 PairResult measurePair(const Sample& job, const Sample& floor, const Budget& budget)
