@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -68,6 +69,7 @@ class TestSliderWithSpinWidget : public QObject
     Q_OBJECT
 
 private slots:
+    void keyboardGoesSliderThenSpinBox();
     // --- SliderWithSpinWidget ---
     void intDragUpdatesSpinBoxAndReports();
     void intEditFinishedReportsEvenWhenUnchanged();
@@ -763,6 +765,25 @@ void TestSliderWithSpinWidget::wheelChangesNothing()
     QVERIFY(!turnWheel(&bareBox));
     QCOMPARE(bareSlider.value(), 3);
     QCOMPARE(bareBox.value(), 3.0);
+}
+
+// Tab goes through a slider row slider first, then its spin box, in both kinds of row.
+void TestSliderWithSpinWidget::keyboardGoesSliderThenSpinBox()
+{
+    QWidget window;
+    new QPushButton(QStringLiteral("Before"), &window);
+    auto* ints = new SliderWithSpinWidget(&window);
+    auto* doubles = new SliderWithDoubleSpinWidget(&window);
+    for (QWidget* row : {static_cast<QWidget*>(ints), static_cast<QWidget*>(doubles)}) {
+        QList<QWidget*> reached;
+        QWidget* first = window.findChild<QPushButton*>();
+        for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus && row->isAncestorOf(w) && !w->focusProxy())
+                reached.append(w);
+        }
+        const QList<QWidget*> expected {row->findChild<QSlider*>(), row->findChild<QAbstractSpinBox*>()};
+        QCOMPARE(reached, expected);
+    }
 }
 
 QTEST_MAIN(TestSliderWithSpinWidget)

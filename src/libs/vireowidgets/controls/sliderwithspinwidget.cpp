@@ -22,6 +22,32 @@ namespace Vireo::Widgets {
 
 namespace {
 
+// The row both slider widgets are made of: a right-aligned label naming the slider, the slider,
+// and a narrow spin box, in a horizontal layout on `owner`.
+QHBoxLayout* buildSliderRow(QFrame* owner, QLabel*& label, QSlider*& slider, QAbstractSpinBox* spinBox)
+{
+    auto* layout = new QHBoxLayout(owner);
+    layout->setSpacing(16);
+    layout->setContentsMargins(8, 0, 8, 0);
+
+    label = new QLabel(owner);
+    label->setMinimumWidth(20);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    slider = new QSlider(Qt::Horizontal, owner);
+    slider->setMinimumWidth(40);
+    label->setBuddy(slider);
+
+    spinBox->setFixedWidth(60);
+    // The spin box is made first by the caller; the keyboard still goes slider, then spin box.
+    QWidget::setTabOrder(slider, spinBox);
+
+    layout->addWidget(label);
+    layout->addWidget(slider);
+    layout->addWidget(spinBox);
+    return layout;
+}
+
 // Converts a computed value to an int without undefined behaviour: out-of-range values clamp,
 // NaN gives 0.
 int clampToInt(double value)
@@ -86,27 +112,11 @@ void NDoubleSpinBox::wheelEvent(QWheelEvent* event)
 SliderWithSpinWidget::SliderWithSpinWidget(QWidget* parent)
     : QFrame(parent)
 {
-    m_pHoriLayout = new QHBoxLayout(this);
-    m_pHoriLayout->setSpacing(16);
-    m_pHoriLayout->setContentsMargins(8, 0, 8, 0);
-
-    m_pLabel = new QLabel(this);
-    m_pLabel->setMinimumWidth(20);
-    m_pLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    m_pSlider = new QSlider(Qt::Horizontal, this);
-    m_pSlider->setMinimumWidth(40);
-    m_pSlider->setSingleStep(1);
-    m_pLabel->setBuddy(m_pSlider);
-
     m_pSpinbox = new QSpinBox(this);
-    m_pSpinbox->setFixedWidth(60);
+    m_pHoriLayout = buildSliderRow(this, m_pLabel, m_pSlider, m_pSpinbox);
+    m_pSlider->setSingleStep(1);
     m_pSpinbox->setSingleStep(1);
     m_pSpinbox->setAttribute(Qt::WA_MacShowFocusRect, false);
-
-    m_pHoriLayout->addWidget(m_pLabel);
-    m_pHoriLayout->addWidget(m_pSlider);
-    m_pHoriLayout->addWidget(m_pSpinbox);
 
     connectSliderValue();
     connect(m_pSlider, &QSlider::sliderPressed, this, &SliderWithSpinWidget::slot_SliderPressed);
@@ -245,26 +255,10 @@ void SliderWithSpinWidget::slot_SliderReleased()
 SliderWithDoubleSpinWidget::SliderWithDoubleSpinWidget(QWidget* parent)
     : QFrame(parent)
 {
-    m_pHoriLayout = new QHBoxLayout(this);
-    m_pHoriLayout->setSpacing(16);
-    m_pHoriLayout->setContentsMargins(8, 0, 8, 0);
-
-    m_pLabel = new QLabel(this);
-    m_pLabel->setMinimumWidth(20);
-    m_pLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    m_pSlider = new QSlider(Qt::Horizontal, this);
-    m_pSlider->setMinimumWidth(40);
-    m_pLabel->setBuddy(m_pSlider);
-
     m_pSpinbox = new QDoubleSpinBox(this);
-    m_pSpinbox->setFixedWidth(60);
+    m_pHoriLayout = buildSliderRow(this, m_pLabel, m_pSlider, m_pSpinbox);
     m_pSpinbox->setDecimals(2);
     m_pSpinbox->setSingleStep(0.01);
-
-    m_pHoriLayout->addWidget(m_pLabel);
-    m_pHoriLayout->addWidget(m_pSlider);
-    m_pHoriLayout->addWidget(m_pSpinbox);
 
     connectSliderValue();
     connectSpinboxFinished();

@@ -677,32 +677,33 @@ bool ScreenHeaderListWidget::readDraggedScreen(const QMimeData* mime, quint8& sc
     return true;
 }
 
-void ScreenHeaderListWidget::dragEnterEvent(QDragEnterEvent* event)
+// Only this strip's own tabs are reordered here (the order is written when its drag ends): the
+// dragged tab follows the pointer, or the drag is refused.
+bool ScreenHeaderListWidget::followOwnTabDrag(QDragMoveEvent* event)
 {
     quint8 screenKeyNo = 0;
     quint8 screenType = 0;
-    // Only this strip's own tabs are reordered here: the order is written when its drag ends.
     if ((event->source() && event->source() != this) ||
         !readDraggedScreen(event->mimeData(), screenKeyNo, screenType)) {
         event->ignore();
-        return;
+        return false;
     }
     screenMoveEvent(screenKeyNo, screenType, event->pos());
+    return true;
+}
+
+void ScreenHeaderListWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!followOwnTabDrag(event))
+        return;
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
 
 void ScreenHeaderListWidget::dragMoveEvent(QDragMoveEvent* event)
 {
-    quint8 screenKeyNo = 0;
-    quint8 screenType = 0;
-    if ((event->source() && event->source() != this) ||
-        !readDraggedScreen(event->mimeData(), screenKeyNo, screenType)) {
-        event->ignore();
-        return;
-    }
-    screenMoveEvent(screenKeyNo, screenType, event->pos());
-    event->accept();
+    if (followOwnTabDrag(event))
+        event->accept();
 }
 
 void ScreenHeaderListWidget::dragLeaveEvent(QDragLeaveEvent* event)

@@ -130,6 +130,7 @@ private:
     QList<ScreenHeaderItem*> stripItems() const;
     void orderByUiScreenIndex(const std::shared_ptr<Vireo::BizModel::Device>& device);
     bool readDraggedScreen(const QMimeData* mime, quint8& screenKeyNo, quint8& screenType) const;
+    bool followOwnTabDrag(QDragMoveEvent* event);
 
     Internal::ScreenHeaderListWidgetPrivate* d = nullptr;
 };
