@@ -4,6 +4,7 @@
 #   ./run.sh test      install what is missing, build, run the whole test suite headless
 #   ./run.sh sanitize  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./run.sh bench     Release build of the benchmarks, then one table of results
+#   ./run.sh fuzz [S] [NAME]  clang build of the libFuzzer targets, then each (or NAME) for S seconds (default 10)
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 ROOT=$(pwd)
@@ -74,8 +75,36 @@ bench)
         -DVIREO_BUILD_GALLERY=OFF
     QT_QPA_PLATFORM=offscreen "$ROOT/build-release/bench/vireo_bench"
     ;;
+fuzz)
+    seconds=${2:-10}
+    only=${3:-}
+    ensure_packages "${BASE_PACKAGES[@]}" clang libclang-rt-14-dev
+    CC=clang CXX=clang++ configure_and_build "$ROOT/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVIREO_BUILD_FUZZERS=ON -DVIREO_BUILD_TESTS=OFF -DVIREO_BUILD_GALLERY=OFF -DVIREO_BUILD_BENCHMARKS=OFF
+    status=0
+    for target in "$ROOT"/build-fuzz/fuzz/fuzz_*; do
+        [ -x "$target" ] || continue
+        name=$(basename "$target")
+        [ -n "$only" ] && [ "$name" != "fuzz_$only" ] && [ "$name" != "$only" ] && continue
+        # The seeds stay as committed: new inputs go to a scratch corpus in the build folder.
+        work="$ROOT/build-fuzz/corpus/${name#fuzz_}"
+        mkdir -p "$work"
+        seeds="$ROOT/fuzz/corpus/${name#fuzz_}"
+        echo "== $name for ${seconds}s"
+        if ! QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="detect_leaks=0" \
+            "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$ROOT/build-fuzz/$name-" \
+            "$work" $([ -d "$seeds" ] && echo "$seeds") 2>"$ROOT/build-fuzz/$name.log"; then
+            tail -n 40 "$ROOT/build-fuzz/$name.log"
+            echo "FAILED: $name (input saved under build-fuzz/$name-*)"
+            status=1
+        else
+            grep -E "^stat::number_of_executed_units" "$ROOT/build-fuzz/$name.log" || true
+        fi
+    done
+    exit $status
+    ;;
 *)
-    echo "usage: $0 gallery|test|sanitize|bench" >&2
+    echo "usage: $0 gallery|test|sanitize|bench|fuzz" >&2
     exit 2
     ;;
 esac

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 
 int main(int argc, char* argv[])
@@ -21,9 +22,14 @@ int main(int argc, char* argv[])
     parser.addOption(screenshots);
     parser.process(app);
 
-    QFile sheet(QStringLiteral(":/gallery/dark.qss"));
-    if (sheet.open(QIODevice::ReadOnly))
-        app.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    QString styleSheet;
+    const QDir styles(QStringLiteral(":/gallery/styles"));
+    for (const QString& name : styles.entryList({QStringLiteral("*.qss")}, QDir::Files, QDir::Name)) {
+        QFile sheet(styles.filePath(name));
+        if (sheet.open(QIODevice::ReadOnly))
+            styleSheet += QString::fromUtf8(sheet.readAll()) + QLatin1Char('\n');
+    }
+    app.setStyleSheet(styleSheet);
 
     Vireo::Gallery::SimulatedDevice device;
     Vireo::Gallery::GalleryWindow window(device);
