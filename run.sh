@@ -11,6 +11,8 @@ ROOT=$(pwd)
 JOBS=${JOBS:-2}
 # Lets ccache reuse objects between clones of the repository in different folders.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
+# Debug builds would otherwise hash the build folder's path into every object.
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 
 BASE_PACKAGES=(cmake ninja-build g++ ccache pkg-config qtbase5-dev qtbase5-dev-tools fonts-dejavu-core fonts-wqy-microhei libbenchmark-dev)
 
