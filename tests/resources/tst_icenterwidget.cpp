@@ -115,6 +115,7 @@ private slots:
     void takeOverSendsOneControlRequest();
     void ticksEndTheAttempt();
     void wonTakeOverHidesThePanel();
+    void liveDeviceGrantsControl();
     void failedTakeOver_data();
     void failedTakeOver();
     void noActiveDevice();
@@ -477,6 +478,22 @@ void TestICenterWidget::wonTakeOverHidesThePanel()
     QVERIFY(m_page->takeOverPanel()->isVisible());
     QCOMPARE(m_page->takeOverPanel()->tipsText(), QString());
     QCOMPARE(buttonColour(m_page->takeOverPanel()), QColor(230, 112, 7));
+}
+
+void TestICenterWidget::liveDeviceGrantsControl()
+{
+    // A device that answers by itself, as the gallery's simulated processor does.
+    Fixture::setLiveMode(true);
+    enterHeldPage();
+    clickButton();
+    QCOMPARE(m_page->takeOverPanel()->tipsText(), PleaseWait);
+    QTRY_VERIFY(!m_page->takeOverPanel()->isVisible());
+    QVERIFY(Fixture::activeDevice()->isMasterControl());
+    const auto clients = Fixture::activeDevice()->clientControlList();
+    QCOMPARE(clients.size(), 1);
+    QCOMPARE(TakeOverPanelWidget::clientAddressText(clients.first()), QStringLiteral("10.0.0.5:5000"));
+    QCOMPARE(m_page->readControlClientsTimes(), -1);
+    QCOMPARE(Fixture::commandNames(), QStringList {StartRequest});
 }
 
 void TestICenterWidget::failedTakeOver_data()
