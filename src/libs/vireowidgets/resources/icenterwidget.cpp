@@ -57,6 +57,7 @@ void ICenterWidget::enterWindow()
         m_pTakeOverPanel->hide();
     }
     m_pTakeOverPanel->setGeometry(getMaskRect());
+    m_pTakeOverPanel->raise(); // over whatever the page added since
     m_pTakeOverPanel->installEventFilter(this);
     updateTakeOverPanel();
 }
