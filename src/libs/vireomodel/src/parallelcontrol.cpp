@@ -74,8 +74,8 @@ bool ParallelManager::startParallelRequest(std::weak_ptr<BizModel::Device> devic
     if (Fixture::Internal::state().live) {
         // A live device answers by itself a moment later; a control request makes this client the
         // device's only controller.
-        QTimer::singleShot(1500, BizModel::DeviceList::instance(),
-            [device, factory = request.factory, callback = request.callback]() {
+        QTimer::singleShot(
+            1500, BizModel::DeviceList::instance(), [device, factory = request.factory, callback = request.callback]() {
                 ParallelTaskResult result;
                 const std::unique_ptr<ParallelTaskBase> task(factory(device));
                 if (!dynamic_cast<ParallelControlDevice*>(task.get()) || !takeControl(device))
