@@ -46,6 +46,7 @@ SimulatedDevice::SimulatedDevice(QObject* parent)
 {
     Vireo::Fixture::setLiveMode(true);
     build();
+    buildTakeOver();
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, [this]() {
         ++m_frame;
@@ -261,6 +262,33 @@ void SimulatedDevice::build()
     dev.setSelectedScreens({mainRef});
     dev.setActivedScreen(mainRef);
     dev.setViewingScreens({mainRef, dev.findScreen(E::Screen::RegularScreen, 2)});
+}
+
+void SimulatedDevice::buildTakeOver()
+{
+    auto device = m_device.lock();
+    if (!device)
+        return;
+    // A second control client holds the processor when the gallery starts; taking over succeeds
+    // after a moment (the stand-in's live mode answers the control request).
+    const QSignalBlocker blocker(device.get());
+    Vireo::ProtoModel::DeviceClientInfo other;
+    other.ip = {192, 168, 1, 35};
+    other.port = 5000;
+    Vireo::ProtoModel::DeviceClientInfo console;
+    console.ip = {192, 168, 1, 52};
+    console.port = 5010;
+    Vireo::ProtoModel::DeviceClientInfo self;
+    self.ip = {192, 168, 1, 20};
+    self.port = 5000;
+    device->setClientControlList({other, console, self});
+    device->setMasterControl(false);
+}
+
+void SimulatedDevice::handControlToOtherClient()
+{
+    buildTakeOver();
+    emit Vireo::BizModel::DeviceList::instance()->signalDeviceMasterControlStatusChanged(m_device);
 }
 
 QImage SimulatedDevice::drawPattern(const QSize& size, const QString& text, int seed) const

@@ -33,11 +33,15 @@ public:
 
     int frameCounter() const { return m_frame; }
 
+    // Another client (192.168.1.35) takes control of the device away from this one, as at start-up.
+    void handControlToOtherClient();
+
 signals:
     void tick(); // about every 100 ms, for video refreshes
 
 private:
     void build();
+    void buildTakeOver();
     QImage drawPattern(const QSize& size, const QString& text, int seed) const;
 
     std::weak_ptr<Vireo::BizModel::Device> m_device;

@@ -4,9 +4,31 @@
 #include <vireomodel/modelcontrol.h>
 #include <vireomodel/parallelcontrol.h>
 
+#include <QStringList>
 #include <QTimer>
 
 namespace Vireo::ParallelControl {
+
+namespace {
+
+// Live mode: the device now has this client (its local address) as its only controller.
+bool takeControl(const std::weak_ptr<BizModel::Device>& device)
+{
+    auto target = device.lock();
+    if (!target)
+        return false;
+    ProtoModel::DeviceClientInfo self;
+    const QStringList parts = target->localIp().split(QLatin1Char('.'));
+    for (int i = 0; i < parts.size() && i < int(self.ip.size()); ++i)
+        self.ip[size_t(i)] = uint8_t(parts.at(i).toUInt());
+    self.port = target->localCtrlPort();
+    target->setClientControlList({self});
+    target->setMasterControl(true);
+    emit BizModel::DeviceList::instance()->signalDeviceMasterControlStatusChanged(device);
+    return true;
+}
+
+} // namespace
 
 ParallelTaskBase::ParallelTaskBase(std::weak_ptr<BizModel::Device> device)
     : m_device(std::move(device))
@@ -49,6 +71,21 @@ bool ParallelManager::startParallelRequest(std::weak_ptr<BizModel::Device> devic
     request.flag = wait;
     request.callback = std::move(callback);
     Fixture::Internal::state().parallel.append(request);
+    if (Fixture::Internal::state().live) {
+        // A live device answers by itself a moment later; a control request makes this client the
+        // device's only controller.
+        QTimer::singleShot(
+            1500, BizModel::DeviceList::instance(), [device, factory = request.factory, callback = request.callback]() {
+                ParallelTaskResult result;
+                const std::unique_ptr<ParallelTaskBase> task(factory(device));
+                if (!dynamic_cast<ParallelControlDevice*>(task.get()) || !takeControl(device))
+                    result.message = QStringLiteral("The device is not available.");
+                else
+                    result.success = true;
+                if (callback)
+                    callback(result);
+            });
+    }
     return true;
 }
 

@@ -11,6 +11,10 @@
 //   "AsyncManager::startAsyncRequest" [] for a runnable of another kind (AsyncUpdateUserkey logs
 //                                        itself as "AsyncUpdateUserkey", see modelcontrol.h)
 //   "ParallelManager::startParallelRequest" [device name, bool flag]
+// In live mode (Fixture::setLiveMode) a started request completes by itself after 1.5 s; a
+// ParallelControlDevice request then makes this client (the device's local address and control port)
+// the only controller, sets the device's master control and emits
+// DeviceList::signalDeviceMasterControlStatusChanged before the callback gets success.
 
 #include <vireomodel/bizmodel.h>
 #include <vireomodel/vireomodel_export.h>
