@@ -4,6 +4,8 @@
 #include "gallerywindow.h"
 #include "simulateddevice.h"
 
+#include <vireowidgets/foundation/translation.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -20,7 +22,17 @@ int main(int argc, char* argv[])
     QCommandLineOption screenshots(QStringLiteral("screenshots"),
         QStringLiteral("Render every page into <dir>/<page>.png and exit."), QStringLiteral("dir"));
     parser.addOption(screenshots);
+    QCommandLineOption language(QStringLiteral("lang"),
+        QStringLiteral("Show the panels in <language> (for example zh_CN)."), QStringLiteral("language"));
+    parser.addOption(language);
     parser.process(app);
+
+    if (parser.isSet(language)) {
+        const QLocale locale(parser.value(language));
+        QLocale::setDefault(locale);
+        if (!Vireo::Widgets::Translation::install(locale))
+            qWarning("The library has no translation for %s", qPrintable(parser.value(language)));
+    }
 
     QString styleSheet;
     const QDir styles(QStringLiteral(":/gallery/styles"));
