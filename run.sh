@@ -4,6 +4,8 @@
 #   ./run.sh test      install what is missing, build, run the whole test suite headless
 #   ./run.sh sanitize  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./run.sh bench     Release build of the benchmarks, then one table of results
+#   ./run.sh test-armhf  cross-build for armhf (the panel's architecture), run the suite under qemu
+#   ./run.sh bench-armhf cross-built benchmarks under qemu, memory rows only
 #   ./run.sh fuzz [S] [NAME]  clang build of the libFuzzer targets, then each (or NAME) for S seconds (default 10)
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
@@ -39,6 +41,19 @@ configure_and_build() {
         cmake "$dir" "$@" >/dev/null
     fi
     cmake --build "$dir" -j"$JOBS"
+}
+
+# The armhf cross toolchain, Qt's armhf libraries next to the host's (multiarch) and qemu.
+ARMHF_PACKAGES=(crossbuild-essential-armhf qtbase5-dev:armhf libqt5test5:armhf libqt5xml5:armhf
+    qemu-user-static fonts-dejavu-core fonts-wqy-microhei)
+ensure_armhf() {
+    if ! dpkg --print-foreign-architectures | grep -qx armhf; then
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo dpkg --add-architecture armhf
+        $sudo apt-get update -qq
+    fi
+    ensure_packages "${BASE_PACKAGES[@]}" "${ARMHF_PACKAGES[@]}" "$@"
 }
 
 run_suite() {
@@ -77,6 +92,23 @@ bench)
         -DVIREO_BUILD_GALLERY=OFF
     QT_QPA_PLATFORM=offscreen "$ROOT/build-release/bench/vireo_bench"
     ;;
+test-armhf)
+    ensure_armhf
+    configure_and_build "$ROOT/build-armhf" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchains/armhf-debian.cmake" \
+        -DVIREO_BUILD_GALLERY=OFF -DVIREO_BUILD_BENCHMARKS=OFF
+    # ctest runs every test through the toolchain's emulator (qemu-arm-static).
+    run_suite "$ROOT/build-armhf"
+    ;;
+bench-armhf)
+    ensure_armhf libbenchmark-dev:armhf
+    configure_and_build "$ROOT/build-armhf-release" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchains/armhf-debian.cmake" \
+        -DVIREO_BUILD_TESTS=OFF -DVIREO_BUILD_GALLERY=OFF
+    # Times under emulation mean nothing; heap bytes per button do.
+    QT_QPA_PLATFORM=offscreen qemu-arm-static "$ROOT/build-armhf-release/bench/vireo_bench" \
+        --benchmark_filter='Memory'
+    ;;
 fuzz)
     seconds=${2:-10}
     only=${3:-}
@@ -106,7 +138,7 @@ fuzz)
     exit $status
     ;;
 *)
-    echo "usage: $0 gallery|test|sanitize|bench|fuzz" >&2
+    echo "usage: $0 gallery|test|sanitize|bench|fuzz|test-armhf|bench-armhf" >&2
     exit 2
     ;;
 esac

@@ -9,8 +9,13 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "install into ${prefix} failed: ${rc}")
 endif()
 
+# A cross build hands its toolchain on, as a host building for the panel would.
+set(toolchain_args "")
+if(VIREO_TOOLCHAIN_FILE)
+    set(toolchain_args -DCMAKE_TOOLCHAIN_FILE=${VIREO_TOOLCHAIN_FILE})
+endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${VIREO_CONSUMER_SOURCE} -B ${VIREO_WORK_DIR}/build
-        -G ${VIREO_GENERATOR}
+        -G ${VIREO_GENERATOR} ${toolchain_args}
         -DCMAKE_PREFIX_PATH=${prefix}
         -DCMAKE_CXX_FLAGS=${VIREO_CONSUMER_FLAGS}
         -DCMAKE_EXE_LINKER_FLAGS=${VIREO_CONSUMER_FLAGS}
@@ -24,7 +29,9 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "building the consumer failed: ${rc}")
 endif()
 
-execute_process(COMMAND ${VIREO_WORK_DIR}/build/vireo_consumer
+# VIREO_EMULATOR is a '|'-separated command line (qemu for a cross build), empty natively.
+string(REPLACE "|" ";" emulator "${VIREO_EMULATOR}")
+execute_process(COMMAND ${emulator} ${VIREO_WORK_DIR}/build/vireo_consumer
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message(STATUS "consumer said: ${out}${err}")
 if(NOT rc EQUAL 0)
