@@ -15,11 +15,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTimer>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace Vireo::BizModel;
@@ -58,7 +58,7 @@ QPixmap picture(const QSize& size)
     return pixmap;
 }
 
-template<typename T>
+template <typename T>
 T* child(QWidget* parent, const char* name)
 {
     T* found = parent->findChild<T*>(QString::fromLatin1(name));
@@ -148,16 +148,26 @@ void tst_LiveCaptureFrame::formTexts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("title") << "label" << "CaptureTitle";
-    QTest::newRow("preview heading") << "caputureHeadtitle" << "CaputurePicturePreview";
-    QTest::newRow("name") << "label_Name" << "Name";
-    QTest::newRow("resolution") << "label_resolution_2" << "Resolution";
-    QTest::newRow("location") << "label_location" << "Save Location";
-    QTest::newRow("BKG") << "radioButton_BKG" << "BKG";
-    QTest::newRow("OSD") << "radioButton_OSD" << "OSD";
-    QTest::newRow("capture") << "pushButton_capture" << "Capture";
-    QTest::newRow("save") << "pushButton_save" << "Save";
-    QTest::newRow("cancel") << "pushButton_cancel" << "Cancel";
+    QTest::newRow("title") << "label"
+                           << "CaptureTitle";
+    QTest::newRow("preview heading") << "caputureHeadtitle"
+                                     << "CaputurePicturePreview";
+    QTest::newRow("name") << "label_Name"
+                          << "Name";
+    QTest::newRow("resolution") << "label_resolution_2"
+                                << "Resolution";
+    QTest::newRow("location") << "label_location"
+                              << "Save Location";
+    QTest::newRow("BKG") << "radioButton_BKG"
+                         << "BKG";
+    QTest::newRow("OSD") << "radioButton_OSD"
+                         << "OSD";
+    QTest::newRow("capture") << "pushButton_capture"
+                             << "Capture";
+    QTest::newRow("save") << "pushButton_save"
+                          << "Save";
+    QTest::newRow("cancel") << "pushButton_cancel"
+                            << "Cancel";
 }
 
 void tst_LiveCaptureFrame::formTexts()
@@ -433,11 +443,18 @@ void tst_LiveCaptureFrame::naming_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("spaces removed") << "my pic" << "mypic" << "";
-    QTest::newRow("existing BKG name") << "Stage" << "First" << "the modify name [Stage] is existed,please reset";
-    QTest::newRow("existing once spaces go") << "St age" << "First"
+    QTest::newRow("spaces removed") << "my pic"
+                                    << "mypic"
+                                    << "";
+    QTest::newRow("existing BKG name") << "Stage"
+                                       << "First"
+                                       << "the modify name [Stage] is existed,please reset";
+    QTest::newRow("existing once spaces go") << "St age"
+                                             << "First"
                                              << "the modify name [Stage] is existed,please reset";
-    QTest::newRow("a logo's name is free for BKG") << "Corner" << "Corner" << "";
+    QTest::newRow("a logo's name is free for BKG") << "Corner"
+                                                   << "Corner"
+                                                   << "";
 }
 
 void tst_LiveCaptureFrame::naming()
@@ -474,35 +491,50 @@ void tst_LiveCaptureFrame::saveChecks_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("accepted") << "" << ""
+    QTest::newRow("accepted") << ""
+                              << ""
                               << "";
-    QTest::newRow("no device") << "no device" << "Warning"
+    QTest::newRow("no device") << "no device"
+                               << "Warning"
                                << "Invalid device model.";
-    QTest::newRow("dead input") << "dead input" << "Warning"
+    QTest::newRow("dead input") << "dead input"
+                                << "Warning"
                                 << "Invalid input model.";
-    QTest::newRow("no source") << "no source" << "Warning"
+    QTest::newRow("no source") << "no source"
+                               << "Warning"
                                << "Invalid input model.";
-    QTest::newRow("dead screen") << "dead screen" << "Warning"
+    QTest::newRow("dead screen") << "dead screen"
+                                 << "Warning"
                                  << "Invalid screen model.";
-    QTest::newRow("library full") << "library full" << "Warning"
+    QTest::newRow("library full") << "library full"
+                                  << "Warning"
                                   << "The library capacity is full, can't be added yet";
-    QTest::newRow("255 pictures") << "255 pictures" << "Warning"
+    QTest::newRow("255 pictures") << "255 pictures"
+                                  << "Warning"
                                   << "The maximum number of pictures has been reached and cannot be added any more.";
-    QTest::newRow("254 pictures") << "254 pictures" << ""
+    QTest::newRow("254 pictures") << "254 pictures"
+                                  << ""
                                   << "";
-    QTest::newRow("70000 wide") << "70000 wide" << "Remind"
+    QTest::newRow("70000 wide") << "70000 wide"
+                                << "Remind"
                                 << "The picture you added exceeds the BKG width-height limit.";
-    QTest::newRow("70000 tall screen") << "70000 tall screen" << "Remind"
+    QTest::newRow("70000 tall screen") << "70000 tall screen"
+                                       << "Remind"
                                        << "The picture you added exceeds the BKG width-height limit.";
-    QTest::newRow("one byte short") << "one byte short" << "Warning"
+    QTest::newRow("one byte short") << "one byte short"
+                                    << "Warning"
                                     << "There is not enough space left to complete the operation!";
-    QTest::newRow("exactly enough") << "exactly enough" << ""
+    QTest::newRow("exactly enough") << "exactly enough"
+                                    << ""
                                     << "";
-    QTest::newRow("no picture") << "no picture" << "Warning"
+    QTest::newRow("no picture") << "no picture"
+                                << "Warning"
                                 << "Capture a picture before saving it.";
-    QTest::newRow("no name") << "no name" << "Warning"
+    QTest::newRow("no name") << "no name"
+                             << "Warning"
                              << "Please enter a name for the picture.";
-    QTest::newRow("name taken meanwhile") << "name taken" << "Warning"
+    QTest::newRow("name taken meanwhile") << "name taken"
+                                          << "Warning"
                                           << "the modify name [Shot] is existed,please reset";
 }
 
@@ -611,8 +643,8 @@ void tst_LiveCaptureFrame::keysNeitherSaveNorClose()
     dialog.show();
     QSignalSpy finished(&dialog, &QDialog::finished);
     QSignalSpy accepted(dialog.captureFrame(), &LiveCaptureFrame::signal_accept);
-    QWidget* target = focus.isEmpty() ? static_cast<QWidget*>(dialog.captureFrame())
-                                      : dialog.findChild<QWidget*>(focus);
+    QWidget* target =
+        focus.isEmpty() ? static_cast<QWidget*>(dialog.captureFrame()) : dialog.findChild<QWidget*>(focus);
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(finished.count(), 0);
@@ -640,8 +672,7 @@ void tst_LiveCaptureFrame::dialogForwardsAndCloses()
 
     // Save accepts the dialog; the host reads name, picture and type from it.
     QTimer::singleShot(0, &dialog, [&dialog]() {
-        QTest::mouseClick(
-            dialog.findChild<QPushButton*>(QStringLiteral("pushButton_save")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("pushButton_save")), Qt::LeftButton);
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
 

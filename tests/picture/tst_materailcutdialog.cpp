@@ -26,8 +26,8 @@ namespace {
 std::shared_ptr<QImage> makeImage(const QSize& size)
 {
     // A small stand-in picture: the pages work in the real size given separately.
-    auto image = std::make_shared<QImage>(QSize(qMax(1, size.width() / 20), qMax(1, size.height() / 20)),
-        QImage::Format_RGB32);
+    auto image =
+        std::make_shared<QImage>(QSize(qMax(1, size.width() / 20), qMax(1, size.height() / 20)), QImage::Format_RGB32);
     image->fill(Qt::darkGreen);
     return image;
 }
@@ -155,8 +155,7 @@ void tst_MaterailCutDialog::dialogTexts_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("detail");
-    QTest::newRow("logo") << int(E::File::LOGO)
-                          << "Maximum support resolution:1920*1080,current resolution:4000*1000.";
+    QTest::newRow("logo") << int(E::File::LOGO) << "Maximum support resolution:1920*1080,current resolution:4000*1000.";
     QTest::newRow("background") << int(E::File::BKG) << "";
 }
 
@@ -214,9 +213,8 @@ void tst_MaterailCutDialog::initialFrameAndFields_data()
     QTest::newRow("background") << true << QSize(4000, 2000) << QRect(0, 0, 2000, 1000) << QRect(0, 0, 2000, 1000)
                                 << QSize(128, 128) << QSize(2000, 1000);
     // A budget larger than the picture: the frame stays on the picture.
-    QTest::newRow("background within budget")
-        << true << QSize(1000, 500) << QRect(0, 0, 1000, 500) << QRect(0, 0, 0, 0) << QSize(128, 128)
-        << QSize(1000, 500);
+    QTest::newRow("background within budget") << true << QSize(1000, 500) << QRect(0, 0, 1000, 500) << QRect(0, 0, 0, 0)
+                                              << QSize(128, 128) << QSize(1000, 500);
 }
 
 void tst_MaterailCutDialog::initialFrameAndFields()
@@ -441,8 +439,7 @@ void tst_MaterailCutDialog::loadMaterialImage_data()
     QTest::newRow("jpeg cut short") << jpeg.left(jpeg.size() * 2 / 3) << QSize()
                                     << "The picture is damaged or incomplete.";
     QTest::newRow("side above 65536") << bmpHeader(70000, 10) << QSize() << "The picture is too large to be opened.";
-    QTest::newRow("too many pixels") << bmpHeader(10000, 10000) << QSize()
-                                     << "The picture is too large to be opened.";
+    QTest::newRow("too many pixels") << bmpHeader(10000, 10000) << QSize() << "The picture is too large to be opened.";
 }
 
 void tst_MaterailCutDialog::loadMaterialImage()

@@ -210,8 +210,8 @@ void LiveCaptureFrame::initConnections()
     connect(ui->pushButton_save, &QPushButton::clicked, this, &LiveCaptureFrame::slot_saveClicked);
     connect(ui->pushButton_cancel, &QPushButton::clicked, this, &LiveCaptureFrame::signal_reject);
     connect(ui->toolButton_close, &QToolButton::clicked, this, &LiveCaptureFrame::signal_reject);
-    m_editLink = connect(
-        ui->lineEdit_nameValue, &QLineEdit::editingFinished, this, &LiveCaptureFrame::slot_editingFinished);
+    m_editLink =
+        connect(ui->lineEdit_nameValue, &QLineEdit::editingFinished, this, &LiveCaptureFrame::slot_editingFinished);
     DeviceList* list = DeviceList::instance();
     connect(list, &DeviceList::signalUpdateOperatorProcess, this, &LiveCaptureFrame::slotUpdateOperatorProcess);
     // A device that goes away while a capture is awaited will not answer: stop waiting for it.
@@ -443,8 +443,8 @@ void LiveCaptureFrame::slot_editingFinished()
         ui->lineEdit_nameValue->setFocus();
         warn(tr("Warning"), tr("the modify name [%1] is existed,please reset").arg(name));
         ui->lineEdit_nameValue->setText(m_name);
-        m_editLink = connect(
-            ui->lineEdit_nameValue, &QLineEdit::editingFinished, this, &LiveCaptureFrame::slot_editingFinished);
+        m_editLink =
+            connect(ui->lineEdit_nameValue, &QLineEdit::editingFinished, this, &LiveCaptureFrame::slot_editingFinished);
         return;
     }
     m_name = name;

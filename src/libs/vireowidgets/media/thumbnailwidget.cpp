@@ -32,9 +32,8 @@ enum DragArea {
 };
 
 // The zone each area stands for, in the order the hover test checks them (handles win over edges).
-constexpr enDragState kAreaState[DragAreaCount] = {enDragTopLeft, enDragTopRight, enDragBottomLeft,
-    enDragBottomRight, enDragTop, enDragBottom, enDragLeft, enDragRight, enDragTop, enDragBottom, enDragLeft,
-    enDragRight};
+constexpr enDragState kAreaState[DragAreaCount] = {enDragTopLeft, enDragTopRight, enDragBottomLeft, enDragBottomRight,
+    enDragTop, enDragBottom, enDragLeft, enDragRight, enDragTop, enDragBottom, enDragLeft, enDragRight};
 
 Qt::CursorShape cursorFor(enDragState state)
 {
@@ -107,8 +106,7 @@ void ThumbnailWidget::setThumbnailTolSize(const QSize& size)
         m_szThumbnail = size;
         // A widget not laid out yet has no drawable area: keep one unit a pixel until it has.
         m_dHScale = m_rcWndRect.width() > 0 && size.width() > 0 ? double(size.width()) / m_rcWndRect.width() : 1.0;
-        m_dVScale =
-            m_rcWndRect.height() > 0 && size.height() > 0 ? double(size.height()) / m_rcWndRect.height() : 1.0;
+        m_dVScale = m_rcWndRect.height() > 0 && size.height() > 0 ? double(size.height()) / m_rcWndRect.height() : 1.0;
     }
     update();
 }
@@ -150,8 +148,8 @@ void ThumbnailWidget::setMattingEnalbe(bool enable)
 void ThumbnailWidget::applyPickUpPoint(const QPoint& point)
 {
     m_curMattingPoint = point;
-    m_curPickUpPoint = QPoint(m_rcWndRect.left() + int(point.x() / m_dHScale),
-        m_rcWndRect.top() + int(point.y() / m_dVScale));
+    m_curPickUpPoint =
+        QPoint(m_rcWndRect.left() + int(point.x() / m_dHScale), m_rcWndRect.top() + int(point.y() / m_dVScale));
 }
 
 void ThumbnailWidget::setPickUpPoint(QPoint point)
@@ -310,10 +308,10 @@ void ThumbnailWidget::mouseReleaseEvent(QMouseEvent* event)
     const int sourceHeight = std::max(0, m_szThumbnail.height());
     const int width = std::min(int(m_rcCurrentRect.width() * m_dHScale), sourceWidth);
     const int height = std::min(int(m_rcCurrentRect.height() * m_dVScale), sourceHeight);
-    const int left = std::clamp(int((m_rcCurrentRect.left() - m_rcWndRect.left()) * m_dHScale), 0,
-        std::max(0, sourceWidth - width));
-    const int top = std::clamp(int((m_rcCurrentRect.top() - m_rcWndRect.top()) * m_dVScale), 0,
-        std::max(0, sourceHeight - height));
+    const int left =
+        std::clamp(int((m_rcCurrentRect.left() - m_rcWndRect.left()) * m_dHScale), 0, std::max(0, sourceWidth - width));
+    const int top =
+        std::clamp(int((m_rcCurrentRect.top() - m_rcWndRect.top()) * m_dVScale), 0, std::max(0, sourceHeight - height));
     m_rcThumbnailRect = QRect(left, top, width, height);
     qDebug() << "ThumbnailRect" << m_rcThumbnailRect;
     emit signal_ThumbnailRect(m_rcThumbnailRect);

@@ -128,8 +128,8 @@ QSize calBKGSaveSize(quint64 leftCap, const QSize& picture)
 } // namespace MaterailSize
 
 // ---------------------------------------------------------------------------------------------
-MaterailCutWidget::MaterailCutWidget(const QSize& maxSize, std::shared_ptr<QImage> image, const QSize& realSize,
-    E::File::FileType type, QWidget* parent)
+MaterailCutWidget::MaterailCutWidget(
+    const QSize& maxSize, std::shared_ptr<QImage> image, const QSize& realSize, E::File::FileType type, QWidget* parent)
     : QWidget(parent)
     , m_srcImage(std::move(image))
     , m_defaultSize(maxSize)
@@ -139,8 +139,8 @@ MaterailCutWidget::MaterailCutWidget(const QSize& maxSize, std::shared_ptr<QImag
     init();
 }
 
-MaterailCutWidget::MaterailCutWidget(quint64 leftCap, std::shared_ptr<QImage> image, const QSize& realSize,
-    E::File::FileType type, QWidget* parent)
+MaterailCutWidget::MaterailCutWidget(
+    quint64 leftCap, std::shared_ptr<QImage> image, const QSize& realSize, E::File::FileType type, QWidget* parent)
     : QWidget(parent)
     , m_srcImage(std::move(image))
     , m_realSize(realSize)
@@ -178,6 +178,9 @@ void MaterailCutWidget::init()
     ui->graphicsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->graphicsView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->graphicsView->setRenderHint(QPainter::SmoothPixmapTransform);
+    // The view fits the picture to itself; a picture's size says nothing about the room wanted.
+    ui->graphicsView->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    ui->graphicsView->setMinimumSize(120, 80);
     layout->addWidget(ui->graphicsView, 1);
     ui->rectEditFrame = new RectEditFrame(this);
     ui->rectEditFrame->setObjectName(QStringLiteral("rectEditFrame"));
@@ -195,8 +198,8 @@ void MaterailCutWidget::init()
     if (m_srcImage && !m_srcImage->isNull()) {
         m_pBackgroundItem = m_scene->addPixmap(QPixmap::fromImage(*m_srcImage));
         m_pBackgroundItem->setTransformationMode(Qt::SmoothTransformation);
-        m_pBackgroundItem->setTransform(QTransform::fromScale(
-            double(p.width()) / m_srcImage->width(), double(p.height()) / m_srcImage->height()));
+        m_pBackgroundItem->setTransform(
+            QTransform::fromScale(double(p.width()) / m_srcImage->width(), double(p.height()) / m_srcImage->height()));
     }
     m_pCaptureItem = new CaptureItem;
     m_scene->addItem(m_pCaptureItem);
@@ -208,8 +211,8 @@ void MaterailCutWidget::init()
         const QSize save = getBKGScaredSize();
         frame = QRect(0, 0, std::min(save.width(), p.width()), std::min(save.height(), p.height()));
         const quint64 side = m_leftCap / kMinimumCut;
-        m_pCaptureItem->setCaptureRange(QSize(int(std::min<quint64>(quint64(p.width()), side)),
-            int(std::min<quint64>(quint64(p.height()), side))));
+        m_pCaptureItem->setCaptureRange(
+            QSize(int(std::min<quint64>(quint64(p.width()), side)), int(std::min<quint64>(quint64(p.height()), side))));
         m_pCaptureItem->setCapturePixelLimit(m_leftCap);
     } else {
         const QSize clipped(std::min(std::max(m_defaultSize.width(), 0), p.width()),
@@ -312,8 +315,8 @@ void MaterailCutWidget::showEvent(QShowEvent* event)
 }
 
 // ---------------------------------------------------------------------------------------------
-MaterailScaleWidget::MaterailScaleWidget(const QSize& maxSize, std::shared_ptr<QImage> image, const QSize& realSize,
-    E::File::FileType type, QWidget* parent)
+MaterailScaleWidget::MaterailScaleWidget(
+    const QSize& maxSize, std::shared_ptr<QImage> image, const QSize& realSize, E::File::FileType type, QWidget* parent)
     : QWidget(parent)
     , m_srcImage(std::move(image))
     , m_defaultSize(maxSize)
@@ -323,8 +326,8 @@ MaterailScaleWidget::MaterailScaleWidget(const QSize& maxSize, std::shared_ptr<Q
     createWidget();
 }
 
-MaterailScaleWidget::MaterailScaleWidget(quint64 leftCap, std::shared_ptr<QImage> image, const QSize& realSize,
-    E::File::FileType type, QWidget* parent)
+MaterailScaleWidget::MaterailScaleWidget(
+    quint64 leftCap, std::shared_ptr<QImage> image, const QSize& realSize, E::File::FileType type, QWidget* parent)
     : QWidget(parent)
     , m_srcImage(std::move(image))
     , m_realSize(realSize)
@@ -359,18 +362,13 @@ void MaterailScaleWidget::createWidget()
     ui->previewLabel = new QLabel(this);
     ui->previewLabel->setObjectName(QStringLiteral("previewLabel"));
     ui->previewLabel->setAlignment(Qt::AlignCenter);
-    ui->previewLabel->setMinimumSize(kPreviewWidth / 2, kPreviewHeight / 2);
-    ui->previewLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    ui->previewLabel->setMinimumSize(64, 36);
+    // The preview follows the room it gets, not the other way round.
+    ui->previewLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     layout->addWidget(ui->previewLabel, 1);
 
-    const QSize p = pictureSize(m_realSize, m_srcImage);
-    if (m_srcImage && !m_srcImage->isNull() && !p.isEmpty()) {
-        const double factor =
-            std::min(double(kPreviewWidth) / p.width(), double(kPreviewHeight) / p.height());
-        const QSize preview(std::max(1, int(p.width() * factor)), std::max(1, int(p.height() * factor)));
-        ui->previewLabel->setPixmap(
-            QPixmap::fromImage(m_srcImage->scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    }
+    showPreview(QSize(kPreviewWidth, kPreviewHeight));
+    ui->previewLabel->installEventFilter(this);
 
     ui->sizeFrame = new RectEditFrame(this);
     ui->sizeFrame->setObjectName(QStringLiteral("sizeFrame"));
@@ -382,6 +380,27 @@ void MaterailScaleWidget::createWidget()
     ui->sizeFrame->setValues(0, 0, save.width(), save.height());
     ui->sizeFrame->setEnabled(false);
     layout->addWidget(ui->sizeFrame);
+}
+
+void MaterailScaleWidget::showPreview(const QSize& room)
+{
+    const QSize p = pictureSize(m_realSize, m_srcImage);
+    if (!m_srcImage || m_srcImage->isNull() || p.isEmpty() || room.isEmpty())
+        return;
+    const double factor = std::min(double(room.width()) / p.width(), double(room.height()) / p.height());
+    const QSize preview(std::max(1, int(p.width() * factor)), std::max(1, int(p.height() * factor)));
+    if (ui->previewLabel->pixmap(Qt::ReturnByValue).size() == preview)
+        return;
+    ui->previewLabel->setPixmap(
+        QPixmap::fromImage(m_srcImage->scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+bool MaterailScaleWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    // Once laid out, the preview fills the room the page gives it.
+    if (watched == ui->previewLabel && event->type() == QEvent::Resize)
+        showPreview(ui->previewLabel->contentsRect().size());
+    return QWidget::eventFilter(watched, event);
 }
 
 QSize MaterailScaleWidget::calSaveSize() const
@@ -580,9 +599,9 @@ std::shared_ptr<QImage> MaterailCutDialog::loadMaterialImage(const QString& file
     if (!reader.canRead())
         return refuse(tr("The file is not a picture."), "unknown format");
     const QSize size = reader.size();
-    if (size.isValid()
-        && (size.width() > MaxLoadSide || size.height() > MaxLoadSide
-            || quint64(size.width()) * quint64(size.height()) > MaxLoadPixels))
+    if (size.isValid() &&
+        (size.width() > MaxLoadSide || size.height() > MaxLoadSide ||
+            quint64(size.width()) * quint64(size.height()) > MaxLoadPixels))
         return refuse(tr("The picture is too large to be opened."), "too many pixels");
     const QByteArray format = reader.format();
     auto image = std::make_shared<QImage>();

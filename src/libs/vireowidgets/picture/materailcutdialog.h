@@ -106,8 +106,12 @@ public:
     QLabel* previewLabel() const;
     RectEditFrame* sizeFrame() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createWidget();
+    void showPreview(const QSize& room);
     QSize calSaveSize() const;
 
     Internal::MaterailScaleWidgetUi* ui = nullptr;
