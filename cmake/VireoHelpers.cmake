@@ -15,6 +15,9 @@ function(vireo_add_library target output_name export_base include_root)
         SOVERSION ${PROJECT_VERSION_MAJOR}
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON)
+    # Installed libraries find their sibling libraries (the widgets need the two stand-ins) beside
+    # themselves, also when a host links only the widgets and its linker drops the others.
+    set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN")
     string(TOUPPER ${export_base} upper)
     generate_export_header(${target}
         BASE_NAME ${export_base}

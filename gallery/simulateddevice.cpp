@@ -47,6 +47,7 @@ SimulatedDevice::SimulatedDevice(QObject* parent)
     Vireo::Fixture::setLiveMode(true);
     build();
     buildTakeOver();
+    addCaptureData();
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, [this]() {
         ++m_frame;
@@ -346,6 +347,23 @@ bool SimulatedDevice::readInputFrame(std::weak_ptr<Vireo::BizModel::Input> input
         return false;
     frame = drawPattern(size, target->name(), int(target->interfaceId()) + 11);
     return true;
+}
+
+// Capture, crop and thumbnail pages: a material store with a budget that a large picture exceeds,
+// and a matting pick point on the selected input.
+void SimulatedDevice::addCaptureData()
+{
+    auto device = m_device.lock();
+    if (!device)
+        return;
+    const QSignalBlocker blocker(device.get());
+    // 80 MiB of BKG memory, about half of it used by the stored pictures: a 6000 x 3000 picture
+    // needs cutting or scaling, a captured 1920 x 1080 still fits.
+    device->setBKGTotalCapacity(80ull * 1024 * 1024);
+    device->setImageLimit(E::File::BKG, 64);
+    device->setImageLimit(E::File::OSD, 64);
+    if (auto input = device->findInput(0).lock())
+        input->setPickPoint(QPoint(2600, 700));
 }
 
 } // namespace Vireo::Gallery

@@ -42,6 +42,7 @@ signals:
 private:
     void build();
     void buildTakeOver();
+    void addCaptureData();
     QImage drawPattern(const QSize& size, const QString& text, int seed) const;
 
     std::weak_ptr<Vireo::BizModel::Device> m_device;
