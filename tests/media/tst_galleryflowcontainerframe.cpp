@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,6 +177,7 @@ private slots:
     void importStoresAGoodPicture();
     void deviceVanishingDuringTheFileDialog();
     void modelNotificationsUpdateTheTiles();
+    void pagingMovesByWholeRows();
 
 private:
     QTemporaryDir m_dir;
@@ -797,6 +800,42 @@ void TestGallery::modelNotificationsUpdateTheTiles()
     gallery.frame.removedMaterailFromModel(device()->shared_from_this(), weakStage);
     QCOMPARE(gallery.frame.contentButtonCount(), 1);
     QCOMPARE(tilesOf(gallery.frame).at(0)->getUIMaterailName(), QStringLiteral("Sky"));
+}
+
+void TestGallery::pagingMovesByWholeRows()
+{
+    addPicture(Enum::File::LOGO, 1, QStringLiteral("Only"));
+    Gallery gallery(Enum::File::LOGO);
+    QVERIFY(QTest::qWaitForWindowExposed(&gallery.frame));
+    auto* page = gallery.frame.findChild<QLabel*>(QStringLiteral("FlowContainerPageLabel"));
+    QTRY_COMPARE(page->text(), QStringLiteral("1/1 page"));
+    QCOMPARE(gallery.frame.contentScrollArea()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    for (int id = 2; id <= 40; ++id)
+        addPicture(Enum::File::LOGO, id, QStringLiteral("L%1").arg(id));
+    gallery.frame.updateGalleryFromModel();
+    QScrollBar* bar = gallery.frame.contentScrollArea()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    const QString first = page->text();
+    QVERIFY2(first.startsWith(QLatin1String("1/")) && first != QLatin1String("1/1 page"), qPrintable(first));
+    const int pages = first.section(QLatin1Char('/'), 1).section(QLatin1Char(' '), 0, 0).toInt();
+
+    QToolButton* next = nullptr;
+    for (QToolButton* button : gallery.frame.findChildren<QToolButton*>()) {
+        if (button->property("NaviButtonBottom").toBool())
+            next = button;
+    }
+    QVERIFY(next && next->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
+    const int pitch = GalleryContentButton::TileHeight + 2;
+    QVERIFY(bar->value() > 0);
+    QCOMPARE(bar->value() % pitch, 0);
+    QCOMPARE(page->text(), QStringLiteral("2/%1 page").arg(pages));
+    for (int i = 0; i < pages && next->isEnabled(); ++i)
+        QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(!next->isEnabled());
+    QCOMPARE(page->text(), QStringLiteral("%1/%1 page").arg(pages));
 }
 
 QTEST_MAIN(TestGallery)

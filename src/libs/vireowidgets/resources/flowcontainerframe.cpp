@@ -129,7 +129,9 @@ void FlowContainerFrame::createConnections()
     connect(m_pNextButton, &QToolButton::clicked, this, [this]() { slotNextButtonClicked(); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
         [this](int value) { slotContentScrollBarValueChanged(value); });
-    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this]() { updateNaviButtons(); });
+    // A new range (buttons added, a resize) changes what the navigation can reach as well.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this,
+        [this]() { slotContentScrollBarValueChanged(verticalScrollBar()->value()); });
     connect(m_pContentButtonGroup, QOverload<QAbstractButton*, bool>::of(&QButtonGroup::buttonToggled), this,
         [this](QAbstractButton* button, bool b) { slotButtonToggled(button, b); });
     connect(m_pContentButtonGroup, QOverload<QAbstractButton*>::of(&QButtonGroup::buttonClicked), this,
