@@ -4,8 +4,8 @@
 #include <vireomodel/fixture.h>
 
 #include <QLinearGradient>
-#include <QPolygonF>
 #include <QPainter>
+#include <QPolygonF>
 
 namespace Vireo::Gallery {
 
@@ -344,13 +344,14 @@ void SimulatedDevice::addGalleryPictures()
             painter.fillRect(image.rect(), sky);
             painter.setBrush(QColor(255, 220, 120));
             painter.setPen(Qt::NoPen);
-            painter.drawEllipse(QPointF(size.width() * 0.65, size.height() * 0.55), size.height() * 0.18,
-                size.height() * 0.18);
+            painter.drawEllipse(
+                QPointF(size.width() * 0.65, size.height() * 0.55), size.height() * 0.18, size.height() * 0.18);
             painter.setBrush(QColor(30, 25, 45));
             QPolygonF hills;
             hills << QPointF(0, size.height()) << QPointF(0, size.height() * 0.7)
-                  << QPointF(size.width() * 0.3, size.height() * 0.6) << QPointF(size.width() * 0.6, size.height() * 0.78)
-                  << QPointF(size.width(), size.height() * 0.62) << QPointF(size.width(), size.height());
+                  << QPointF(size.width() * 0.3, size.height() * 0.6)
+                  << QPointF(size.width() * 0.6, size.height() * 0.78) << QPointF(size.width(), size.height() * 0.62)
+                  << QPointF(size.width(), size.height());
             painter.drawPolygon(hills);
             break;
         }

@@ -110,6 +110,8 @@ public:
         }
         m_pBKG->setActiveDevice(m_device.device(), Enum::File::BKG);
         m_pLOGO->setActiveDevice(m_device.device(), Enum::File::LOGO);
+        // One tile starts checked, showing its delete button.
+        m_pBKG->setActivatedContentButton(2);
     }
 
     ~ImageGalleryPage() override { Vireo::Fixture::setCommandObserver({}); }
