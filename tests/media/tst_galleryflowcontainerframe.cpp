@@ -166,6 +166,7 @@ private slots:
     void rename_data();
     void rename();
     void renameIsCutToTheByteLimit();
+    void liveRenameAndDeleteComeBackFromTheDevice();
     void pictureVanishingDuringTheRenameWarning();
     void deleteAllAsksFirst_data();
     void deleteAllAsksFirst();
@@ -541,6 +542,30 @@ void TestGallery::renameIsCutToTheByteLimit()
     QCOMPARE(
         cut, QString::fromUtf8("\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe"));
     QCOMPARE(FixedBitLineEditEx::weightedLength(cut), 14);
+}
+
+void TestGallery::liveRenameAndDeleteComeBackFromTheDevice()
+{
+    Vireo::Fixture::setLiveMode(true);
+    addPicture(Enum::File::LOGO, 1, QStringLiteral("Brand"));
+    addPicture(Enum::File::LOGO, 2, QStringLiteral("Other"));
+    Gallery gallery(Enum::File::LOGO);
+    connect(device(), &Device::signalFilesChanged, &gallery.frame, [&](int type) {
+        if (type == Enum::File::LOGO)
+            gallery.frame.updateGalleryFromModel();
+    });
+    typeName(tilesOf(gallery.frame).value(0), QStringLiteral("Sponsor"));
+    QCOMPARE(device()->findFile(Enum::File::LOGO, 1).lock()->name(), QStringLiteral("Sponsor"));
+    QCOMPARE(
+        part<QLabel>(tilesOf(gallery.frame).value(0), "GalleryMaterailNameLabel")->text(), QStringLiteral("Sponsor"));
+
+    GalleryContentButton* second = tilesOf(gallery.frame).value(1);
+    second->setChecked(true);
+    clickDelete(second);
+    QVERIFY(device()->findFile(Enum::File::LOGO, 2).expired());
+    QCOMPARE(gallery.frame.contentButtonCount(), 1);
+    QCOMPARE(usedLabel(gallery.frame)->text(), QStringLiteral("Used 1"));
+    QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::renameFile", "File::removeFile"}));
 }
 
 void TestGallery::pictureVanishingDuringTheRenameWarning()

@@ -312,8 +312,8 @@ bool File::renameFile(int fileType, int fileId, const QString& name)
 
 bool File::addImageFile(int fileType, const QString& name, const QImage& picture)
 {
-    bool ok = Fixture::logCommand(
-        QStringLiteral("File::addImageFile"), {fileType, name, picture.width(), picture.height()});
+    bool ok =
+        Fixture::logCommand(QStringLiteral("File::addImageFile"), {fileType, name, picture.width(), picture.height()});
     auto device = m_device.lock();
     if (!device)
         return false;
