@@ -5,6 +5,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPolygonF>
 
 namespace Vireo::Gallery {
 
@@ -48,6 +49,7 @@ SimulatedDevice::SimulatedDevice(QObject* parent)
     build();
     buildTakeOver();
     addCaptureData();
+    addGalleryPictures();
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, [this]() {
         ++m_frame;
@@ -352,6 +354,9 @@ bool SimulatedDevice::readInputFrame(std::weak_ptr<Vireo::BizModel::Input> input
 // Capture, crop and thumbnail pages: a material store with a budget that a large picture exceeds,
 // and a matting pick point on the selected input.
 void SimulatedDevice::addCaptureData()
+// More stored pictures for the gallery page, drawn by code: skies, patterns and logos of
+// different sizes (the main screen's layers already show "Stage" and "Logo").
+void SimulatedDevice::addGalleryPictures()
 {
     auto device = m_device.lock();
     if (!device)
@@ -364,6 +369,90 @@ void SimulatedDevice::addCaptureData()
     device->setImageLimit(E::File::OSD, 64);
     if (auto input = device->findInput(0).lock())
         input->setPickPoint(QPoint(2600, 700));
+
+    auto draw = [](const QSize& size, int kind, const QColor& a, const QColor& b) {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        switch (kind) {
+        case 0: { // sunset: sky, sun and hills
+            QLinearGradient sky(0, 0, 0, size.height());
+            sky.setColorAt(0, a);
+            sky.setColorAt(1, b);
+            painter.fillRect(image.rect(), sky);
+            painter.setBrush(QColor(255, 220, 120));
+            painter.setPen(Qt::NoPen);
+            painter.drawEllipse(
+                QPointF(size.width() * 0.65, size.height() * 0.55), size.height() * 0.18, size.height() * 0.18);
+            painter.setBrush(QColor(30, 25, 45));
+            QPolygonF hills;
+            hills << QPointF(0, size.height()) << QPointF(0, size.height() * 0.7)
+                  << QPointF(size.width() * 0.3, size.height() * 0.6)
+                  << QPointF(size.width() * 0.6, size.height() * 0.78) << QPointF(size.width(), size.height() * 0.62)
+                  << QPointF(size.width(), size.height());
+            painter.drawPolygon(hills);
+            break;
+        }
+        case 1: { // checkerboard
+            const int cell = qMax(4, size.height() / 8);
+            for (int y = 0; y < size.height(); y += cell) {
+                for (int x = 0; x < size.width(); x += cell)
+                    painter.fillRect(x, y, cell, cell, ((x / cell + y / cell) % 2) ? a : b);
+            }
+            break;
+        }
+        case 2: { // concentric rings
+            painter.fillRect(image.rect(), b);
+            const QPointF centre(size.width() / 2.0, size.height() / 2.0);
+            for (int r = size.width(); r > 0; r -= qMax(6, size.width() / 14)) {
+                painter.setBrush((r / qMax(6, size.width() / 14)) % 2 ? a : b);
+                painter.setPen(Qt::NoPen);
+                painter.drawEllipse(centre, r / 2.0, r / 2.0);
+            }
+            break;
+        }
+        default: { // round badge with a letter, for logos
+            painter.setBrush(a);
+            painter.setPen(QPen(b, qMax(2, size.height() / 16)));
+            const int d = qMin(size.width(), size.height()) - 4;
+            painter.drawEllipse(QRectF((size.width() - d) / 2.0, 2, d, d));
+            QFont font = painter.font();
+            font.setPixelSize(d / 2);
+            font.setBold(true);
+            painter.setFont(font);
+            painter.setPen(b);
+            painter.drawText(image.rect(), Qt::AlignCenter, QString(QChar(ushort('A' + kind - 3))));
+            break;
+        }
+        }
+        return image;
+    };
+
+    struct Picture
+    {
+        int type;
+        int id;
+        const char* name;
+        QSize stored; // the size on the device
+        int kind;
+        QColor a, b;
+    };
+    const Picture pictures[] = {
+        {E::File::BKG, 3, "Sunset", QSize(1920, 1080), 0, QColor(250, 120, 60), QColor(120, 40, 110)},
+        {E::File::BKG, 4, "Checker", QSize(1280, 720), 1, QColor(235, 235, 235), QColor(40, 40, 40)},
+        {E::File::BKG, 5, "Rings", QSize(3840, 1080), 2, QColor(40, 160, 150), QColor(15, 50, 70)},
+        {E::File::BKG, 6, "Night Stage", QSize(1920, 1200), 0, QColor(20, 30, 90), QColor(80, 20, 120)},
+        {E::File::BKG, 7, "Test Grid", QSize(1024, 768), 1, QColor(60, 120, 220), QColor(20, 30, 60)},
+        {E::File::LOGO, 3, "Channel A", QSize(200, 200), 3, QColor(210, 40, 60), QColor(255, 255, 255)},
+        {E::File::LOGO, 4, "Channel B", QSize(240, 160), 4, QColor(40, 120, 210), QColor(255, 255, 255)},
+        {E::File::LOGO, 5, "Sponsor", QSize(320, 120), 5, QColor(30, 30, 30), QColor(250, 200, 40)},
+    };
+    for (const Picture& p : pictures) {
+        const QSize drawn = p.stored.scaled(QSize(320, 180), Qt::KeepAspectRatio);
+        auto& image = device->addImage(p.type, p.id, QString::fromLatin1(p.name), draw(drawn, p.kind, p.a, p.b));
+        image.setSize(p.stored);
+    }
 }
 
 } // namespace Vireo::Gallery

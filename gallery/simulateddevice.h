@@ -43,6 +43,7 @@ private:
     void build();
     void buildTakeOver();
     void addCaptureData();
+    void addGalleryPictures();
     QImage drawPattern(const QSize& size, const QString& text, int seed) const;
 
     std::weak_ptr<Vireo::BizModel::Device> m_device;

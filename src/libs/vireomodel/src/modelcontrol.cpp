@@ -295,6 +295,39 @@ bool File::modityFile(int fileType, int fileId)
     return ok;
 }
 
+bool File::renameFile(int fileType, int fileId, const QString& name)
+{
+    bool ok = Fixture::logCommand(QStringLiteral("File::renameFile"), {fileType, fileId, name});
+    auto device = m_device.lock();
+    if (!device)
+        return false;
+    if (ok && live()) {
+        if (auto file = device->findFile(fileType, fileId).lock()) {
+            file->setName(name);
+            emit device->signalFilesChanged(fileType);
+        }
+    }
+    return ok;
+}
+
+bool File::addImageFile(int fileType, const QString& name, const QImage& picture)
+{
+    bool ok =
+        Fixture::logCommand(QStringLiteral("File::addImageFile"), {fileType, name, picture.width(), picture.height()});
+    auto device = m_device.lock();
+    if (!device)
+        return false;
+    if (ok && live()) {
+        int nextId = 1;
+        for (const auto& weak : device->files(fileType)) {
+            if (auto file = weak.lock())
+                nextId = qMax(nextId, file->fileId() + 1);
+        }
+        device->addImage(fileType, nextId, name, picture);
+    }
+    return ok;
+}
+
 // ---- UserKey ----------------------------------------------------------------------------------
 
 UserKey::UserKey(std::weak_ptr<BizModel::Device> device)

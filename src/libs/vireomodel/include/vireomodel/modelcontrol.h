@@ -17,6 +17,8 @@
 //   "Layer::setSelected"             [screenId, QVariantList layerIds, selectedType, bool]
 //   "File::modityFile"               [fileType, fileId]
 //   "File::removeFile"               [fileType, fileId]  or  [fileType, QVariantList fileIds]
+//   "File::renameFile"               [fileType, fileId, name]
+//   "File::addImageFile"             [fileType, name, width, height]
 //   "UserKey::sendUserKeyFile"       [userKeyId, name, userKeyColor]
 //   "UserKey::sendModityUserKeyFile" [userKeyId, name, userKeyColor]
 //   "AsyncUpdateUserkey"             [fileId, screenId, layerId]   (logged by startAsyncRequest)
@@ -104,6 +106,11 @@ public:
     bool removeFile(int fileType, const std::vector<int>& fileIds);
     // Same effect as removeFile(fileType, fileId); kept under the name the user key list calls.
     bool modityFile(int fileType, int fileId);
+    // Renames a stored file. Live mode: the file takes the name (Device::signalFilesChanged).
+    bool renameFile(int fileType, int fileId, const QString& name);
+    // Stores a picture as a new file of that type. Live mode: it is added with the next free id of
+    // its type (Device::signalFilesChanged).
+    bool addImageFile(int fileType, const QString& name, const QImage& picture);
 
 private:
     std::weak_ptr<BizModel::Device> m_device;
