@@ -398,7 +398,8 @@ void tst_EdidImportExport::writeStopsAtAFullDrive()
     QVERIFY(io.setSaveFileDialog(QStringLiteral(".bin"), QStringLiteral("A"), QStringLiteral("B")));
 
     // A drive that takes only 100 bytes: the file-size limit fails every write beyond it.
-    struct rlimit previous {};
+    struct rlimit previous
+    { };
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &previous), 0);
     struct rlimit limited = previous;
     limited.rlim_cur = 100;

@@ -29,54 +29,54 @@ using Model = FileDialogExRightListModel;
 
 QT_WARNING_DISABLE_DEPRECATED // DirectoryOnly is one of the modes under test
 
-Q_DECLARE_METATYPE(QFileDialog::FileMode)
-Q_DECLARE_METATYPE(QFileDialog::AcceptMode)
+Q_DECLARE_METATYPE(QFileDialog::FileMode) Q_DECLARE_METATYPE(QFileDialog::AcceptMode)
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes = QByteArray("x"))
+    namespace
 {
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
-}
 
-QStringList listedNames(FileDialogEx* dialog)
-{
-    auto* view = dialog->findChild<QListView*>(QStringLiteral("listViewRight"));
-    QStringList names;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-        names << view->model()->index(row, 0).data().toString();
-    return names;
-}
-
-QModelIndex rowNamed(FileDialogEx* dialog, const QString& name)
-{
-    auto* view = dialog->findChild<QListView*>(QStringLiteral("listViewRight"));
-    for (int row = 0; row < view->model()->rowCount(); ++row) {
-        const QModelIndex index = view->model()->index(row, 0);
-        if (index.data().toString() == name)
-            return index;
+    void writeFile(const QString& path, const QByteArray& bytes = QByteArray("x"))
+    {
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+        file.write(bytes);
     }
-    return {};
-}
 
-void selectNames(FileDialogEx* dialog, const QStringList& names)
-{
-    auto* view = dialog->findChild<QListView*>(QStringLiteral("listViewRight"));
-    QItemSelection selection;
-    for (const QString& name : names) {
-        const QModelIndex index = rowNamed(dialog, name);
-        QVERIFY2(index.isValid(), qPrintable(name));
-        selection.select(index, index);
+    QStringList listedNames(FileDialogEx * dialog)
+    {
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listViewRight"));
+        QStringList names;
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            names << view->model()->index(row, 0).data().toString();
+        return names;
     }
-    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-}
 
-QImage iconImage(const QIcon& icon)
-{
-    return icon.pixmap(32, 32).toImage();
-}
+    QModelIndex rowNamed(FileDialogEx * dialog, const QString& name)
+    {
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listViewRight"));
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            const QModelIndex index = view->model()->index(row, 0);
+            if (index.data().toString() == name)
+                return index;
+        }
+        return {};
+    }
+
+    void selectNames(FileDialogEx * dialog, const QStringList& names)
+    {
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listViewRight"));
+        QItemSelection selection;
+        for (const QString& name : names) {
+            const QModelIndex index = rowNamed(dialog, name);
+            QVERIFY2(index.isValid(), qPrintable(name));
+            selection.select(index, index);
+        }
+        view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    }
+
+    QImage iconImage(const QIcon& icon)
+    {
+        return icon.pixmap(32, 32).toImage();
+    }
 
 } // namespace
 
@@ -202,12 +202,11 @@ void tst_FileDialogEx::blkidOutput_data()
     QTest::newRow("unterminated label") << QByteArray("/dev/sdc: LABEL=\"OPEN") << mounted << "/mnt/sdc=OPEN";
     QTest::newRow("device name padded") << QByteArray("/dev/sdc : LABEL=\"P\"\n") << mounted << "/mnt/sdc=P";
     // A line longer than any read buffer stays one line: its tail is no device line of its own.
-    QTest::newRow("long line") << QByteArray("/dev/loop0: LABEL=\"") + QByteArray(400, 'x')
-            + QByteArray(" /dev/sdb1: LABEL=\"FAKE\"\"\n")
+    QTest::newRow("long line") << QByteArray("/dev/loop0: LABEL=\"") + QByteArray(400, 'x') +
+            QByteArray(" /dev/sdb1: LABEL=\"FAKE\"\"\n")
                                << mounted << "";
-    QTest::newRow("long label kept whole")
-        << QByteArray("/dev/sdb1: LABEL=\"") + QByteArray(500, 'L') + QByteArray("\"\n") << mounted
-        << QStringLiteral("/mnt/sdb1=") + QString(500, QLatin1Char('L'));
+    QTest::newRow("long label kept whole") << QByteArray("/dev/sdb1: LABEL=\"") + QByteArray(500, 'L') +
+            QByteArray("\"\n") << mounted << QStringLiteral("/mnt/sdb1=") + QString(500, QLatin1Char('L'));
 }
 
 void tst_FileDialogEx::blkidOutput()
@@ -259,20 +258,23 @@ void tst_FileDialogEx::listing_data()
     QTest::addColumn<QStringList>("expected");
 
     const QStringList folders = {"Docs", "edid", "escape"};
-    QTest::newRow("one pattern") << QFileDialog::ExistingFile << "EDID (*.bin)" << ""
-                                 << folders + QStringList({"a.bin", "b.bin", "leak.bin"});
-    QTest::newRow("two patterns") << QFileDialog::ExistingFile << "EDID files (*.bin *.dat)" << ""
-                                  << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
-    QTest::newRow("patterns without parentheses") << QFileDialog::AnyFile << "*.bin *.dat" << ""
-                                                  << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
-    QTest::newRow("second type on a new line") << QFileDialog::ExistingFile << "Text (*.txt)\nEDID (*.bin)" << ""
-                                               << folders + QStringList({"notes.txt"});
-    QTest::newRow("empty filter lists folders") << QFileDialog::ExistingFile << "" << "" << folders;
-    QTest::newRow("folder mode lists folders") << QFileDialog::DirectoryOnly << "EDID (*.bin)" << "" << folders;
-    QTest::newRow("one level down") << QFileDialog::ExistingFile << "EDID (*.bin)" << "edid"
-                                    << QStringList({"Go to parent", "deeper", "x.bin"});
-    QTest::newRow("two levels down") << QFileDialog::ExistingFile << "EDID (*.bin)" << "edid/deeper"
-                                     << QStringList({"Go to parent"});
+    QTest::newRow("one pattern") << QFileDialog::ExistingFile << "EDID (*.bin)"
+                                 << "" << folders + QStringList({"a.bin", "b.bin", "leak.bin"});
+    QTest::newRow("two patterns") << QFileDialog::ExistingFile << "EDID files (*.bin *.dat)"
+                                  << "" << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
+    QTest::newRow("patterns without parentheses")
+        << QFileDialog::AnyFile << "*.bin *.dat"
+        << "" << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
+    QTest::newRow("second type on a new line") << QFileDialog::ExistingFile << "Text (*.txt)\nEDID (*.bin)"
+                                               << "" << folders + QStringList({"notes.txt"});
+    QTest::newRow("empty filter lists folders") << QFileDialog::ExistingFile << ""
+                                                << "" << folders;
+    QTest::newRow("folder mode lists folders") << QFileDialog::DirectoryOnly << "EDID (*.bin)"
+                                               << "" << folders;
+    QTest::newRow("one level down") << QFileDialog::ExistingFile << "EDID (*.bin)"
+                                    << "edid" << QStringList({"Go to parent", "deeper", "x.bin"});
+    QTest::newRow("two levels down") << QFileDialog::ExistingFile << "EDID (*.bin)"
+                                     << "edid/deeper" << QStringList({"Go to parent"});
 }
 
 void tst_FileDialogEx::listing()
@@ -335,8 +337,7 @@ void tst_FileDialogEx::iconsBySuffix()
     const QString entry = name.endsWith(QLatin1Char('/')) ? name.chopped(1) : name;
     const QModelIndex index = model.indexFromPath(folder + QLatin1Char('/') + entry);
     QVERIFY(index.isValid());
-    QCOMPARE(iconImage(index.data(Qt::DecorationRole).value<QIcon>()),
-        iconImage(Vireo::Utils::Icon::fromTheme(icon)));
+    QCOMPARE(iconImage(index.data(Qt::DecorationRole).value<QIcon>()), iconImage(Vireo::Utils::Icon::fromTheme(icon)));
 }
 
 void tst_FileDialogEx::goToParentGoesUpAtOnce()
@@ -369,12 +370,24 @@ void tst_FileDialogEx::saveNameFollowsType_data()
     QTest::addColumn<QString>("proposed");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("other suffix") << "edid.txt" << "EDID (*.bin)" << "edid.bin";
-    QTest::newRow("matching suffix") << "edid.bin" << "EDID (*.bin)" << "edid.bin";
-    QTest::newRow("second pattern matches") << "edid.dat" << "EDID (*.bin *.dat)" << "edid.dat";
-    QTest::newRow("no suffix") << "EDID_HDMI" << "EDID (*.bin)" << "EDID_HDMI.bin";
-    QTest::newRow("dots in the base name") << "EDID_1.2_in.txt" << "*.bin *.dat" << "EDID_1.2_in.bin";
-    QTest::newRow("any file") << "edid.txt" << "All (*)" << "edid.txt";
+    QTest::newRow("other suffix") << "edid.txt"
+                                  << "EDID (*.bin)"
+                                  << "edid.bin";
+    QTest::newRow("matching suffix") << "edid.bin"
+                                     << "EDID (*.bin)"
+                                     << "edid.bin";
+    QTest::newRow("second pattern matches") << "edid.dat"
+                                            << "EDID (*.bin *.dat)"
+                                            << "edid.dat";
+    QTest::newRow("no suffix") << "EDID_HDMI"
+                               << "EDID (*.bin)"
+                               << "EDID_HDMI.bin";
+    QTest::newRow("dots in the base name") << "EDID_1.2_in.txt"
+                                           << "*.bin *.dat"
+                                           << "EDID_1.2_in.bin";
+    QTest::newRow("any file") << "edid.txt"
+                              << "All (*)"
+                              << "edid.txt";
 }
 
 void tst_FileDialogEx::saveNameFollowsType()
@@ -483,24 +496,24 @@ void tst_FileDialogEx::accepting_data()
                                      << "leak.bin" + outside;
     QTest::newRow("open in a folder link out")
         << QFileDialog::ExistingFile << open << "escape/secret.bin" << false << 0 << "secret.bin" + outside;
-    QTest::newRow("open two, one missing") << QFileDialog::ExistingFiles << open << "\"a.bin\" \"gone.bin\"" << false
-                                           << 0 << "gone.bin\nFile not found.";
+    QTest::newRow("open two, one missing")
+        << QFileDialog::ExistingFiles << open << "\"a.bin\" \"gone.bin\"" << false << 0 << "gone.bin\nFile not found.";
     QTest::newRow("save new") << QFileDialog::AnyFile << save << "new.bin" << true << 1 << "";
     QTest::newRow("save new in a new folder") << QFileDialog::AnyFile << save << "sub/new.bin" << true << 1 << "";
     QTest::newRow("save existing, no signal") << QFileDialog::AnyFile << save << "a.bin" << true << 0 << "";
     QTest::newRow("save on a folder") << QFileDialog::AnyFile << save << "edid" << false << 0 << "";
     QTest::newRow("save up and out") << QFileDialog::AnyFile << save << "../../../../../../tmp/x.bin" << false << 0
                                      << "x.bin" + outside;
-    QTest::newRow("save through a dangling link") << QFileDialog::AnyFile << save << "dangling.bin" << false << 0
-                                                  << "dangling.bin" + outside;
-    QTest::newRow("save a name too long") << QFileDialog::AnyFile << save << QString(300, QLatin1Char('n')) << false
-                                          << 0 << "";
+    QTest::newRow("save through a dangling link")
+        << QFileDialog::AnyFile << save << "dangling.bin" << false << 0 << "dangling.bin" + outside;
+    QTest::newRow("save a name too long")
+        << QFileDialog::AnyFile << save << QString(300, QLatin1Char('n')) << false << 0 << "";
     QTest::newRow("folder existing") << QFileDialog::DirectoryOnly << open << "edid" << true << 1 << "";
-    QTest::newRow("folder missing") << QFileDialog::Directory << open << "nope" << false << 0
-                                    << "nope\nDirectory not found.\nPlease verify the correct directory name was given.";
+    QTest::newRow("folder missing")
+        << QFileDialog::Directory << open << "nope" << false << 0
+        << "nope\nDirectory not found.\nPlease verify the correct directory name was given.";
     QTest::newRow("folder given a file") << QFileDialog::Directory << open << "a.bin" << false << 0 << "";
-    QTest::newRow("folder link out") << QFileDialog::Directory << open << "escape" << false << 0
-                                     << "escape" + outside;
+    QTest::newRow("folder link out") << QFileDialog::Directory << open << "escape" << false << 0 << "escape" + outside;
 }
 
 void tst_FileDialogEx::accepting()

@@ -85,8 +85,7 @@ bool EdidImportExport::setSaveFileDialog(
         const QString text =
             tr("Edid File [%1] already exist. Please change file name and try again").arg(target.baseName());
         qWarning().noquote() << text;
-        ZK::Widgets::FramelessMessageBox::warning(
-            m_widget, tr("Remind"), text, QMessageBox::Ok, QMessageBox::NoButton);
+        ZK::Widgets::FramelessMessageBox::warning(m_widget, tr("Remind"), text, QMessageBox::Ok, QMessageBox::NoButton);
         return false;
     }
     m_bSavePathAccepted = !m_strEdidPath.isEmpty();

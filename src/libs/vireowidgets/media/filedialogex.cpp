@@ -327,8 +327,8 @@ bool FileDialogExRightListModel::setData(const QModelIndex& index, const QVarian
 QMap<int, QVariant> FileDialogExRightListModel::itemData(const QModelIndex& index) const
 {
     QMap<int, QVariant> roles;
-    for (int role : {int(DisplayRole), int(Qt::DecorationRole), int(CheckStateRole), int(IsReturnRole),
-             int(FilePathRole)}) {
+    for (int role :
+        {int(DisplayRole), int(Qt::DecorationRole), int(CheckStateRole), int(IsReturnRole), int(FilePathRole)}) {
         const QVariant value = data(index, role);
         if (value.isValid())
             roles.insert(role, value);
@@ -596,7 +596,7 @@ void Ui_FileDialogEx::setupUi(QFrame* body)
     listViewRight->setStyleSheet(QStringLiteral("border: none;\nbackground-color: #393A3F;\n"));
     listViewRight->setProperty("FileListView", true);
     verticalLayout_2->addWidget(listViewRight);
-    horizontalLayout_3->addLayout(verticalLayout_2);
+    horizontalLayout_3->addLayout(verticalLayout_2, 1);
     verticalLayout_3->addLayout(horizontalLayout_3);
 
     frame = separatorLine(QFrame::HLine, QStringLiteral("frame"), body);
@@ -700,8 +700,8 @@ void FileDialogExPrivate::createWidgets()
     pListViewRight->setModel(m_pFileListModel);
 
     const QByteArray css = ZK::Utils::FileReader::fetchQrc(QStringLiteral(":/darkstyle/navisliderframe.css"));
-    setStyleSheet(css.isNull() ? QString()
-                               : Theming::replaceCssImages(Theming::replaceCssColors(QString::fromUtf8(css))));
+    setStyleSheet(
+        css.isNull() ? QString() : Theming::replaceCssImages(Theming::replaceCssColors(QString::fromUtf8(css))));
     updateOkButtonText();
 }
 
@@ -718,8 +718,8 @@ void FileDialogExPrivate::createConnects()
     connect(ui->btnOK, &QPushButton::clicked, m_pDialog, &FileDialogEx::accept);
     connect(ui->btnCancel, &QPushButton::clicked, m_pDialog, &FileDialogEx::reject);
     connect(ui->btnRefresh, &QToolButton::clicked, this, &FileDialogExPrivate::slotButtonRefreshClicked);
-    connect(ui->frameUDiskList, &UDiskListWidget::itemToggled, this,
-        &FileDialogExPrivate::slotFrameUDiskListItemToggled);
+    connect(
+        ui->frameUDiskList, &UDiskListWidget::itemToggled, this, &FileDialogExPrivate::slotFrameUDiskListItemToggled);
     connect(m_pUDiskWatcher.data(), &Vireo::Utils::UDiskWatcher::signalUDiskChanged, this,
         &FileDialogExPrivate::slotUDiskChanged);
 }
@@ -976,8 +976,8 @@ QStringList FileDialogExPrivate::selectedFiles() const
         files << QDir::cleanPath(row.data(FileDialogExRightListModel::FilePathRole).toString());
     if (files.isEmpty())
         files = typedFiles();
-    if (files.isEmpty() && fileModeOptions != QFileDialog::ExistingFile
-        && fileModeOptions != QFileDialog::ExistingFiles && !m_strRootPath.isEmpty())
+    if (files.isEmpty() && fileModeOptions != QFileDialog::ExistingFile &&
+        fileModeOptions != QFileDialog::ExistingFiles && !m_strRootPath.isEmpty())
         files << m_strRootPath;
     return files;
 }
@@ -1358,7 +1358,7 @@ QSize FileDialogEx::sizeHint() const
 void FileDialogEx::open(QObject* receiver, const char* member)
 {
     const QByteArray signal = fileMode() == QFileDialog::ExistingFiles ? QByteArray(SIGNAL(filesSelected(QStringList)))
-                                                                        : QByteArray(SIGNAL(fileSelected(QString)));
+                                                                       : QByteArray(SIGNAL(fileSelected(QString)));
     if (receiver && member) {
         connect(this, signal.constData(), receiver, member);
         d->receiverToDisconnectOnClose = receiver;

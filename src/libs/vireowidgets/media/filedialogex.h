@@ -130,8 +130,8 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    bool editorEvent(
-        QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option, const QModelIndex& index) override;
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+        const QModelIndex& index) override;
 };
 
 // One USB drive of the drive list: a checkable button with an icon and the port name.
@@ -310,8 +310,8 @@ public:
     // The drives named by blkid output: mount point -> volume label, for the lines of partitions
     // "/dev/sd..." whose mount point ("/dev/" replaced by `mountFolder`) is one of `mountedFolders`.
     // Lines are taken whole, whatever their length.
-    static QMap<QString, QString> parseBlkidOutput(
-        const QByteArray& output, const QStringList& mountedFolders, const QString& mountFolder = QStringLiteral("/mnt/"));
+    static QMap<QString, QString> parseBlkidOutput(const QByteArray& output, const QStringList& mountedFolders,
+        const QString& mountFolder = QStringLiteral("/mnt/"));
 
     QStringList selectedFiles() const;
     QStringList selectedUrls() const;
