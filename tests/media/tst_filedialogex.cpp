@@ -106,6 +106,8 @@ private slots:
     void okButtonText();
     void okButtonEnabled_data();
     void okButtonEnabled();
+    void typedNamesSelectEntries_data();
+    void typedNamesSelectEntries();
     void accepting_data();
     void accepting();
     void enteringAFolderThatLeavesTheDrive();
@@ -469,6 +471,37 @@ void tst_FileDialogEx::okButtonEnabled()
         QTest::keyClicks(edit, typed);
     }
     QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->isEnabled(), enabled);
+}
+
+void tst_FileDialogEx::typedNamesSelectEntries_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("selected");
+    QTest::newRow("one name") << "b.bin" << QStringList({"b.bin"});
+    QTest::newRow("quoted names") << "\"a.bin\" \"c.dat\"" << QStringList({"a.bin", "c.dat"});
+    QTest::newRow("a folder") << "edid" << QStringList({"edid"});
+    QTest::newRow("unknown name") << "zzz.bin" << QStringList();
+    QTest::newRow("one of two unknown") << "\"a.bin\" \"zzz.bin\"" << QStringList();
+    QTest::newRow("network name") << "//a.bin" << QStringList();
+}
+
+void tst_FileDialogEx::typedNamesSelectEntries()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, selected);
+    auto dialog = makeDialog(QFileDialog::ExistingFiles, QStringLiteral("EDID (*.bin *.dat)"));
+    selectNames(dialog.get(), {QStringLiteral("b.bin")});
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QStringList names;
+    for (const QModelIndex& index :
+        dialog->findChild<QListView*>(QStringLiteral("listViewRight"))->selectionModel()->selectedIndexes())
+        names << index.data().toString();
+    names.sort();
+    QCOMPARE(names, selected);
+    QCOMPARE(edit->text(), typed); // selecting from the typed text does not rewrite it
 }
 
 void tst_FileDialogEx::accepting_data()

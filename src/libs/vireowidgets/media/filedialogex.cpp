@@ -1459,6 +1459,13 @@ void FileDialogEx::accept()
     }
 }
 
+void FileDialogEx::changeEvent(QEvent* event)
+{
+    ZK::Widgets::FramelessDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && d && d->ui->label_4)
+        d->retranslateUi();
+}
+
 void FileDialogEx::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
