@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const int colon = line.indexOf(QLatin1Char(':'));
             if (colon < 0 || !line.startsWith(QLatin1String("/dev/sd")))
                 continue;
-            if ((QStringLiteral("/mnt/") + line.left(colon).mid(5)).trimmed() == it.key()
-                && line.mid(colon + 1).contains(it.value())) {
+            if ((QStringLiteral("/mnt/") + line.left(colon).mid(5)).trimmed() == it.key() &&
+                line.mid(colon + 1).contains(it.value())) {
                 fromOneLine = true;
                 break;
             }

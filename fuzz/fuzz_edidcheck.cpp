@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray image = Vireo::Fuzz::bytes(data, size);
     Vireo::Widgets::EdidImportExport io(nullptr);
     const bool accepted = io.verifyFile(image);
-    VIREO_FUZZ_CHECK(accepted == expected(image),
-        QStringLiteral("verifyFile gave %1 for %2 bytes").arg(accepted).arg(image.size()));
+    VIREO_FUZZ_CHECK(
+        accepted == expected(image), QStringLiteral("verifyFile gave %1 for %2 bytes").arg(accepted).arg(image.size()));
     // Bytes beyond block 1 never change the verdict.
     if (image.size() > 256) {
         QByteArray changed = image;
