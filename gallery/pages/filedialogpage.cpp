@@ -93,11 +93,11 @@ public:
             const char* name;
             EDIDTiming timing;
         } edids[] = {
-            {"EDID_HDMI1_1920x1080_60.bin", timing(1920, 1080, 2200, 1125, 60.f)},
-            {"EDID_HDMI2_3840x2160_30.bin", timing(3840, 2160, 4400, 2250, 30.f)},
-            {"EDID_DP1_2560x1440_60.bin", timing(2560, 1440, 2720, 1481, 60.f)},
-            {"EDID_DVI1_1280x720_60.dat", timing(1280, 720, 1650, 750, 60.f)},
-            {"Archive/EDID_SDI_1920x1080_50.bin", timing(1920, 1080, 2640, 1125, 50.f)},
+            {"HDMI1_1080p60.bin", timing(1920, 1080, 2200, 1125, 60.f)},
+            {"HDMI2_2160p30.bin", timing(3840, 2160, 4400, 2250, 30.f)},
+            {"DP1_1440p60.bin", timing(2560, 1440, 2720, 1481, 60.f)},
+            {"DVI1_720p60.dat", timing(1280, 720, 1650, 750, 60.f)},
+            {"Archive/SDI_1080p50.bin", timing(1920, 1080, 2640, 1125, 50.f)},
         };
         for (const auto& edid : edids)
             writeBytes(
@@ -105,7 +105,7 @@ public:
         // One that the import refuses: its checksum byte is off by one.
         QByteArray broken = EDIDHelper::buildEDID(timing(1024, 768, 1344, 806, 60.f));
         broken[127] = char(broken.at(127) + 1);
-        writeBytes(root.filePath(QStringLiteral("EDID/EDID_broken_checksum.bin")), broken);
+        writeBytes(root.filePath(QStringLiteral("EDID/broken_checksum.bin")), broken);
         writeBytes(root.filePath(QStringLiteral("readme.txt")), QByteArray("Simulated USB flash disk\n"));
         writeBytes(root.filePath(QStringLiteral("EDID_default.bin")),
             EDIDHelper::buildEDID(timing(1920, 1080, 2200, 1125, 60.f)));
@@ -145,15 +145,19 @@ public:
                 .arg(m_drive.root()),
             this);
 
-        layout->addWidget(buildEdidBox());
+        auto* row = new QHBoxLayout;
+        row->setSpacing(12);
         // The dialog itself, embedded in the page so that it can be browsed in place (a little
         // shorter than its own size, to fit the gallery's window).
         m_pBrowser = new FileDialogEx(this, QString(), tr("USB drive"), QString(),
             tr("EDID files (*.bin *.dat);;Images (*.png *.jpg *.bmp);;All files (*)"));
         m_pBrowser->setWindowFlags(Qt::Widget);
         m_pBrowser->setFileMode(QFileDialog::ExistingFile);
-        m_pBrowser->setFixedSize(m_pBrowser->sizeHint().width(), 620);
-        layout->addWidget(m_pBrowser, 0, Qt::AlignLeft);
+        m_pBrowser->setFixedSize(m_pBrowser->sizeHint().width(), 640);
+        row->addWidget(m_pBrowser, 0, Qt::AlignTop);
+        row->addWidget(buildEdidBox(), 0, Qt::AlignTop);
+        row->addStretch(1);
+        layout->addLayout(row);
         layout->addStretch(1);
     }
 
@@ -161,8 +165,9 @@ private:
     QWidget* buildEdidBox()
     {
         auto* content = new QWidget(this);
-        auto* row = new QHBoxLayout(content);
-        row->setContentsMargins(8, 4, 8, 4);
+        content->setFixedWidth(210);
+        auto* column = new QVBoxLayout(content);
+        column->setContentsMargins(8, 4, 8, 4);
         auto* probe = new QLabel(content);
         probe->setObjectName(QStringLiteral("GalleryCaption"));
         probe->setText(FileDialogEx::judgeUSBDrivePath() ? tr("USB flash disk detected.") : tr("No USB flash disk."));
@@ -170,10 +175,28 @@ private:
         auto* exportButton = new QPushButton(tr("Export EDID..."), content);
         m_pReadout = new QLabel(tr("Nothing imported yet."), content);
         m_pReadout->setObjectName(QStringLiteral("GalleryCaption"));
-        row->addWidget(probe);
-        row->addWidget(importButton);
-        row->addWidget(exportButton);
-        row->addWidget(m_pReadout, 1);
+        m_pReadout->setWordWrap(true);
+        // What the import's check makes of every EDID file on the drive.
+        auto* verdicts = new QLabel(content);
+        verdicts->setObjectName(QStringLiteral("GalleryCaption"));
+        QStringList lines {tr("The check of each file in EDID/:")};
+        const QDir edidFolder(m_drive.root() + QStringLiteral("/EDID"));
+        EdidImportExport checker(nullptr);
+        for (const QFileInfo& file :
+            edidFolder.entryInfoList({QStringLiteral("*.bin"), QStringLiteral("*.dat")}, QDir::Files)) {
+            QFile image(file.absoluteFilePath());
+            const bool valid =
+                image.open(QIODevice::ReadOnly) && checker.verifyFile(image.read(EdidImportExport::MaxFileSize));
+            lines << (valid ? QStringLiteral("\u2714 ") : QStringLiteral("\u2718 ")) + file.fileName();
+        }
+        verdicts->setText(lines.join(QLatin1Char('\n')));
+        column->addWidget(probe);
+        column->addWidget(importButton);
+        column->addWidget(exportButton);
+        column->addWidget(m_pReadout);
+        column->addSpacing(12);
+        column->addWidget(verdicts);
+        column->addStretch(1);
 
         connect(importButton, &QPushButton::clicked, this, [this] {
             EdidImportExport io(window());
