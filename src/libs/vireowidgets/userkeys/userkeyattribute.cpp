@@ -395,8 +395,8 @@ void Ui_userKeyModifyDialog::setupUi(QFrame* form)
     if (form->objectName().isEmpty())
         form->setObjectName(QStringLiteral("userKeyModifyDialog"));
     verticalLayout = new QVBoxLayout(form);
-    verticalLayout->setContentsMargins(16, 8, 16, 8);
-    verticalLayout->setSpacing(10);
+    verticalLayout->setContentsMargins(16, 6, 16, 6);
+    verticalLayout->setSpacing(6);
 
     labelParameter = new QLabel(form);
     labelParameter->setObjectName(QStringLiteral("labelParameter"));
@@ -424,7 +424,7 @@ void Ui_userKeyModifyDialog::setupUi(QFrame* form)
 
     auto* attributes = new QGridLayout;
     attributes->setHorizontalSpacing(12);
-    attributes->setVerticalSpacing(10);
+    attributes->setVerticalSpacing(8);
     labelName = new QLabel(form);
     labelName->setObjectName(QStringLiteral("labelName"));
     lineEditName = new FixedBitLineEditEx(form);
