@@ -38,6 +38,7 @@ signals:
 
 private:
     void build();
+    void buildUserKeys(); // more user keys, in every colour, so that the key list scrolls
     QImage drawPattern(const QSize& size, const QString& text, int seed) const;
 
     std::weak_ptr<Vireo::BizModel::Device> m_device;

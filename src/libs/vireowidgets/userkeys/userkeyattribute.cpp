@@ -80,7 +80,7 @@ QList<QToolButton*> buildPropertyButtons(QWidget* parent, QGridLayout* grid, con
         button->setObjectName(QLatin1String(Properties[i].objectName));
         button->setCheckable(true);
         button->setProperty(styleProperty, true);
-        button->setMinimumHeight(30);
+        button->setMinimumHeight(28);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         grid->addWidget(button, i % rows, i / rows);
         buttons << button;

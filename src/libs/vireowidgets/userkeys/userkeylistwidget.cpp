@@ -37,7 +37,7 @@ const char* const ColorProperties[] = {"isUserKeyColorBlue", "isUserKeyColorOran
     "isUserKeyColorBlack"};
 
 constexpr int ButtonHeight = 48;
-constexpr int ButtonMinWidth = 240;
+constexpr int ButtonMinWidth = 280;
 
 std::shared_ptr<UserKey> asUserKey(const std::weak_ptr<File>& file)
 {
