@@ -344,6 +344,13 @@ void UserKeyAttribute::retranslateUi()
     ui->retranslateUi(this);
 }
 
+void UserKeyAttribute::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QFrame::changeEvent(event);
+}
+
 int UserKeyAttribute::getUserKeyColor(int buttonId)
 {
     if (buttonId < 0 || buttonId >= ColorCount)

@@ -101,6 +101,9 @@ public slots:
     void slotParPushBtnClicked(QAbstractButton* button);
     void slotUpdateUserKeyName();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createConnect();
     bool everyShownPropertyChecked() const;

@@ -259,6 +259,13 @@ void UserKeyContainerFrame::retranslateUi()
     m_toolButtonClear->setText(tr("clear"));
 }
 
+void UserKeyContainerFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QFrame::changeEvent(event);
+}
+
 void UserKeyContainerFrame::InitUI()
 {
     ui->frameUserKeyContainer->clearContentButton();

@@ -104,6 +104,9 @@ public slots:
     void slotClearUserKeyChanged();
     void slotUpdateUserKeyFromModel(std::weak_ptr<Vireo::BizModel::Device> device);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createConnect();
     void createWidgets();

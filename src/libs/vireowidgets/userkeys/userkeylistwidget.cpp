@@ -428,7 +428,11 @@ qint64 UserKeyListWidget::keyNumberFromMime(const QMimeData* mime, bool* ok)
         return 0;
     const QByteArray bytes = mime->data(QString::fromLatin1(Vireo::Constants::MimeTypeUserKeyKeyNo));
     const qulonglong value = QString::fromUtf8(bytes).toULongLong(ok);
-    return *ok ? qint64(quint8(value)) : 0;
+    if (!*ok || value > 0xFFFFFFFFull) {
+        *ok = false;
+        return 0;
+    }
+    return qint64(value);
 }
 
 void UserKeyListWidget::leaveDragState()
@@ -452,7 +456,7 @@ void UserKeyListWidget::dragEnterEvent(QDragEnterEvent* event)
     event->setDropAction(Qt::MoveAction);
     event->accept();
     if (ok) {
-        if (auto* button = findContentButton(keyNo))
+        if (auto* button = findContentButton(qint64(quint8(keyNo))))
             button->setIsDragState(true);
     }
 }
