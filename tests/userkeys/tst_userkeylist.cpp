@@ -102,6 +102,8 @@ private slots:
     void rebuildReusesButtonsForTheNewKeys();
     void detailListHoldsAtMost128Keys();
     void dragCarriesTheKeyNumber();
+    void noDragWithoutAPressedKey_data();
+    void noDragWithoutAPressedKey();
     void dropRenumbers_data();
     void dropRenumbers();
     void dropInAnOffsetScrolledListHitsTheKeyUnderThePointer();
@@ -249,6 +251,29 @@ void TestUserKeyList::dragCarriesTheKeyNumber()
     QCOMPARE(shown.key(4)->property("isUserKeyItemButton").toBool(), true);
     Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(6, 6), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+void TestUserKeyList::noDragWithoutAPressedKey_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::newRow("nothing pressed yet") << "";
+    QTest::newRow("pressed and released") << "release";
+    QTest::newRow("drags switched off") << "off";
+}
+
+void TestUserKeyList::noDragWithoutAPressedKey()
+{
+    QFETCH(QString, before);
+    ShownList shown(3);
+    UserKeyListContentButton* button = shown.key(1);
+    if (before == QLatin1String("release")) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(60, 20));
+    } else if (before == QLatin1String("off")) {
+        shown.list.isEnableDrag(false);
+        Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+    }
+    Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
 }
 
 void TestUserKeyList::dropRenumbers_data()

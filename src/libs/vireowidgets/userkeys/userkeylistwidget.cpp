@@ -366,6 +366,7 @@ void UserKeyListWidget::slotUserKeyPressed(qint64 id)
 {
     qDebug().noquote().nospace() << "slotInputPressed m_nPressedInputKeyNo = " << id;
     m_userKeyID = id;
+    m_bKeyPressed = true;
     m_pPressedFile.reset();
     if (auto device = m_pDevice.lock())
         m_pPressedFile = device->findFile(Enum::File::UserKeyFile, int(id));
@@ -375,19 +376,22 @@ void UserKeyListWidget::slotUserKeyReleased(qint64 id)
 {
     if (id == m_userKeyID) {
         m_userKeyID = NoUserKey;
+        m_bKeyPressed = false;
         m_pPressedFile.reset();
     }
 }
 
 void UserKeyListWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    // Only a move with the left button held after a key was pressed drags that key.
-    if (m_bEnableDrag && m_userKeyID != NoUserKey && (event->buttons() & Qt::LeftButton)) {
+    // Only a key pressed since the last release or move is dragged (m_userKeyID starts at 1
+    // without any press).
+    if (m_bEnableDrag && m_userKeyID != NoUserKey && m_bKeyPressed) {
         startDrag(event);
         m_userKeyID = NoUserKey;
     }
     NaviSliderFrame::mouseMoveEvent(event);
     m_userKeyID = NoUserKey;
+    m_bKeyPressed = false;
 }
 
 void UserKeyListWidget::startDrag(QMouseEvent* event)

@@ -167,6 +167,7 @@ private:
     std::weak_ptr<Vireo::BizModel::File> m_pPressedFile;
     std::weak_ptr<Vireo::BizModel::File> m_pDraggedFile;
     qint64 m_nDraggedKeyNo = NoUserKey;
+    bool m_bKeyPressed = false;
     bool m_bStyleRefreshQueued = false;
 
     static qint64 keyNumberFromMime(const QMimeData* mime, bool* ok);
