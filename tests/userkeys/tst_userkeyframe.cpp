@@ -133,6 +133,7 @@ private slots:
     void editorOfAVanishedKeySendsNothing();
     void editorShowsTheKeysNumberAboveAnEarlierLimit();
     void hideButtonFoldsTheAttributePanel();
+    void resetPanelSendsOnceAClick();
     void liveSaveAndDeleteEndToEnd();
 };
 
@@ -474,6 +475,22 @@ void TestUserKeyFrame::hideButtonFoldsTheAttributePanel()
     QTest::mouseClick(panel.frame.findChild<QToolButton*>(QStringLiteral("toolButton")), Qt::LeftButton);
     QVERIFY(!hide->isChecked());
     QVERIFY(attribute->isVisible());
+}
+
+void TestUserKeyFrame::resetPanelSendsOnceAClick()
+{
+    Panel panel(2);
+    BoxRecorder boxes;
+    // Every reset links the panel again: a click must still act once.
+    emit DeviceList::instance()->signalClearUserKey();
+    emit DeviceList::instance()->signalClearUserKey();
+    panel.frame.initListWidgetItem(DeviceList::instance()->activedDevice());
+    select({1});
+    QTest::mouseClick(panel.property("toolButtonPos"), Qt::LeftButton);
+    QTest::mouseClick(panel.save(), Qt::LeftButton);
+    QCOMPARE(commands(), QStringList {"UserKey::sendUserKeyFile 3,User Key001,0"});
+    QTest::mouseClick(panel.clearButton(), Qt::LeftButton);
+    QCOMPARE(boxes.calls.size(), 1);
 }
 
 void TestUserKeyFrame::liveSaveAndDeleteEndToEnd()
