@@ -50,6 +50,7 @@ SimulatedDevice::SimulatedDevice(QObject* parent)
     buildTakeOver();
     addCaptureData();
     addGalleryPictures();
+    buildUserKeys();
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, [this]() {
         ++m_frame;
@@ -268,6 +269,7 @@ void SimulatedDevice::build()
 }
 
 void SimulatedDevice::buildTakeOver()
+void SimulatedDevice::buildUserKeys()
 {
     auto device = m_device.lock();
     if (!device)
@@ -292,6 +294,31 @@ void SimulatedDevice::handControlToOtherClient()
 {
     buildTakeOver();
     emit Vireo::BizModel::DeviceList::instance()->signalDeviceMasterControlStatusChanged(m_device);
+    namespace E = Vireo::BizModel::Enum;
+    const QSignalBlocker blocker(device.get());
+    auto main = device->findScreen(E::Screen::RegularScreen, 1).lock();
+    struct KeySpec
+    {
+        const char* name;
+        int colour;
+        quint8 layerId;
+    };
+    const KeySpec specs[] = {{"Side By Side", E::UserKey::yellow, 2}, {"Corner Logo", E::UserKey::cyan, 1},
+        {"Full Screen", E::UserKey::darkblue, 1}, {"Picture In Picture", E::UserKey::purple, 2},
+        {"Blackout", E::UserKey::black, 3}};
+    // After the three keys that build() makes.
+    quint8 number = quint8(device->files(E::File::UserKeyFile).size());
+    for (const KeySpec& spec : specs) {
+        auto detail = Vireo::Fixture::userKeyDetail(++number, QString::fromLatin1(spec.name), spec.colour);
+        if (auto layer = main ? main->findLayer(E::Layer::PGM, spec.layerId).lock() : nullptr)
+            detail.layerFullDetail = layer->layerDetail();
+        detail.bLayerSourcesBody = true;
+        detail.bLayerRectBody = true;
+        detail.bLayerPosBody = true;
+        detail.bLayerBorderBody = spec.colour == E::UserKey::purple;
+        detail.bLayerColorBody = spec.colour == E::UserKey::black;
+        device->addUserKey(detail);
+    }
 }
 
 QImage SimulatedDevice::drawPattern(const QSize& size, const QString& text, int seed) const

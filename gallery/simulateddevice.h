@@ -44,6 +44,7 @@ private:
     void buildTakeOver();
     void addCaptureData();
     void addGalleryPictures();
+    void buildUserKeys(); // more user keys, in every colour, so that the key list scrolls
     QImage drawPattern(const QSize& size, const QString& text, int seed) const;
 
     std::weak_ptr<Vireo::BizModel::Device> m_device;
