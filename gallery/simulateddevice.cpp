@@ -297,26 +297,26 @@ void SimulatedDevice::handControlToOtherClient()
     namespace E = Vireo::BizModel::Enum;
     const QSignalBlocker blocker(device.get());
     auto main = device->findScreen(E::Screen::RegularScreen, 1).lock();
-    struct KeySpec
+    struct KeyPlan
     {
         const char* name;
         int colour;
         quint8 layerId;
     };
-    const KeySpec specs[] = {{"Side By Side", E::UserKey::yellow, 2}, {"Corner Logo", E::UserKey::cyan, 1},
+    const KeyPlan plans[] = {{"Side By Side", E::UserKey::yellow, 2}, {"Corner Logo", E::UserKey::cyan, 1},
         {"Full Screen", E::UserKey::darkblue, 1}, {"Picture In Picture", E::UserKey::purple, 2},
         {"Blackout", E::UserKey::black, 3}};
     // After the three keys that build() makes.
     quint8 number = quint8(device->files(E::File::UserKeyFile).size());
-    for (const KeySpec& spec : specs) {
-        auto detail = Vireo::Fixture::userKeyDetail(++number, QString::fromLatin1(spec.name), spec.colour);
-        if (auto layer = main ? main->findLayer(E::Layer::PGM, spec.layerId).lock() : nullptr)
+    for (const KeyPlan& plan : plans) {
+        auto detail = Vireo::Fixture::userKeyDetail(++number, QString::fromLatin1(plan.name), plan.colour);
+        if (auto layer = main ? main->findLayer(E::Layer::PGM, plan.layerId).lock() : nullptr)
             detail.layerFullDetail = layer->layerDetail();
         detail.bLayerSourcesBody = true;
         detail.bLayerRectBody = true;
         detail.bLayerPosBody = true;
-        detail.bLayerBorderBody = spec.colour == E::UserKey::purple;
-        detail.bLayerColorBody = spec.colour == E::UserKey::black;
+        detail.bLayerBorderBody = plan.colour == E::UserKey::purple;
+        detail.bLayerColorBody = plan.colour == E::UserKey::black;
         device->addUserKey(detail);
     }
 }
