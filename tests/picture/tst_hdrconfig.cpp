@@ -125,6 +125,8 @@ void TestHDRConfig::badFileIsRefusedAndLimitsStay_data()
     QTest::newRow("empty version") << "v.xml" << QByteArray("<Vireo version=\"\"/>")
                                    << QStringLiteral(
                                           "^This file is not a valid configuration file of version 1\\.0 \\.$");
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray()
+                                    << QStringLiteral("^File \\[%1\\] is too large \\(more than 1048576 bytes\\)!$");
     QTest::newRow("huge") << "huge.xml" << huge
                           << QStringLiteral("^File \\[%1\\] is too large \\(more than 1048576 bytes\\)!$");
     QTest::newRow("nested too deep") << "deep.xml" << deep
@@ -152,6 +154,8 @@ void TestHDRConfig::badFileIsRefusedAndLimitsStay()
         path = m_dir.filePath(QStringLiteral("does-not-exist.xml"));
     else if (fileName == QLatin1String("/"))
         path = m_dir.path();
+    else if (fileName.startsWith(QLatin1String("/dev/")))
+        path = fileName;
     else if (!fileName.isEmpty())
         path = write(fileName, content);
     const QString expected =

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMutex>
 
+#include <algorithm>
 #include <cstring>
 
 namespace Vireo::Widgets {
@@ -29,6 +30,14 @@ const char* skipPast(const char* from, const char* end, const char* needle)
             return p + length;
     }
     return end;
+}
+
+// The first quotation mark in [from, to), or null.
+const char* firstQuote(const char* from, const char* to)
+{
+    const auto* dq = static_cast<const char*>(std::memchr(from, '"', size_t(to - from)));
+    const auto* sq = static_cast<const char*>(std::memchr(from, '\'', size_t((dq ? dq : to) - from)));
+    return sq ? sq : dq;
 }
 
 bool startsWith(const char* p, const char* end, const char* prefix)
@@ -69,18 +78,26 @@ Markup scanMarkup(const QByteArray& data, int maxDepth)
                 return Markup::DeclaresEntities;
             // Other declarations (DOCTYPE, ELEMENT, ATTLIST) open no element.
         } else {
-            // A start tag: find its end outside quoted attribute values.
-            char quote = 0;
+            // A start tag: its end is the first '>' outside quoted attribute values.
             const char* q = p;
-            for (; q < end; ++q) {
-                if (quote) {
-                    if (*q == quote)
-                        quote = 0;
-                } else if (*q == '"' || *q == '\'') {
-                    quote = *q;
-                } else if (*q == '>') {
+            for (;;) {
+                const char* close = static_cast<const char*>(std::memchr(q, '>', size_t(end - q)));
+                if (!close) {
+                    q = end;
                     break;
                 }
+                const char* quote = firstQuote(q, close);
+                if (!quote) {
+                    q = close;
+                    break;
+                }
+                const char* closingQuote =
+                    static_cast<const char*>(std::memchr(quote + 1, *quote, size_t(end - quote - 1)));
+                if (!closingQuote) {
+                    q = end;
+                    break;
+                }
+                q = closingQuote + 1;
             }
             const bool empty = q < end && q > p && *(q - 1) == '/';
             if (!empty && ++depth > maxDepth)
@@ -91,10 +108,37 @@ Markup scanMarkup(const QByteArray& data, int maxDepth)
     return Markup::Fine;
 }
 
+// At most `limit` bytes of the file. A regular file is read in one block of its own size (plus one
+// byte, to notice a file that grew), not of the limit; devices and pipes, which may never end, in
+// chunks until the limit.
+QByteArray readBounded(QFile& file, qint64 limit)
+{
+    if (!file.isSequential())
+        return file.read(std::min(file.size() + 1, limit));
+    QByteArray content;
+    constexpr qint64 chunk = 64 * 1024;
+    while (content.size() < limit) {
+        const QByteArray part = file.read(std::min(chunk, limit - content.size()));
+        if (part.isEmpty())
+            break;
+        content += part;
+    }
+    return content;
+}
+
 int readInt(const QString& text)
 {
     // Base 10; a text that is not a number reads as 0.
     return text.toInt(nullptr, 10);
+}
+
+// The text of an element: its one text node as it is stored, or the joined text of its children.
+int readElementInt(const QDomElement& element)
+{
+    const QDomNode child = element.firstChild();
+    if (child.isText() && child.nextSibling().isNull())
+        return readInt(child.nodeValue());
+    return readInt(element.text());
 }
 
 } // namespace
@@ -136,8 +180,7 @@ bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
         qDebug() << "open file:" << cfgFullPath << " error code:" << file.error();
         return refuse(tr("Fail to open file [%1]!").arg(cfgFullPath));
     }
-    // Read at most one byte more than allowed: also bounds devices and pipes that never end.
-    const QByteArray content = file.read(MaxConfigFileSize + 1);
+    QByteArray content = readBounded(file, MaxConfigFileSize + 1);
     if (content.size() > MaxConfigFileSize)
         return refuse(tr("File [%1] is too large (more than %2 bytes)!").arg(cfgFullPath).arg(MaxConfigFileSize));
     file.close();
@@ -157,6 +200,9 @@ bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
     int column = 0;
     if (!document.setContent(content, &parserMessage, &line, &column))
         return refuse(tr("Parse error at line %1, column %2:\n%3").arg(line).arg(column).arg(parserMessage));
+    // The raw bytes go before the tree is walked: freeing a large block after the tree's many small
+    // ones makes the allocator consolidate them all at once.
+    content = QByteArray();
 
     const QDomElement root = document.documentElement();
     if (root.tagName() != QLatin1String("Vireo"))
@@ -179,7 +225,7 @@ bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
             QList<int> values;
             for (QDomElement support = info.firstChildElement(QStringLiteral("SupportValue")); !support.isNull();
                  support = support.nextSiblingElement(QStringLiteral("SupportValue")))
-                values.append(readInt(support.text()));
+                values.append(readElementInt(support));
             entry.insert(type, values);
         }
     }
