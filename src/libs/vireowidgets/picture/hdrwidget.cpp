@@ -97,6 +97,13 @@ bool isShown(const QWidget* widget)
     return !widget->testAttribute(Qt::WA_WState_ExplicitShowHide) || !widget->isHidden();
 }
 
+// Slider labels end where the group labels end, so every row's controls start in one column.
+void alignSliderLabel(QWidget* slider)
+{
+    if (auto* label = slider->findChild<QLabel*>(QStringLiteral("SliderEditFrameLabel")))
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
 } // namespace
 
 HDRWidget::HDRWidget(QWidget* parent)
@@ -174,6 +181,7 @@ SliderEditFrame* HDRWidget::createSliderRow(const char* objectName, int minimum,
     slider->setSingleStep(1);
     slider->setRange(minimum, maximum);
     slider->setReleaseMode(true);
+    alignSliderLabel(slider);
     m_pMainLayout->addWidget(slider, 0, Qt::AlignLeft);
     return slider;
 }
@@ -229,6 +237,7 @@ void HDRWidget::initWidget()
     m_pGammaSlider->setSingleStep(0.01);
     m_pGammaSlider->setPageStep(0);
     m_pGammaSlider->setReleaseMode(true);
+    alignSliderLabel(m_pGammaSlider);
     m_pMainLayout->addWidget(m_pGammaSlider, 0, Qt::AlignLeft);
 
     m_pHLGGradeSlider = createSliderRow("HDRHLGGradeRow", 100, 10000);

@@ -3,11 +3,13 @@
 #include <zkwidgets/slidereditframe.h>
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vireo::Widgets {
@@ -82,6 +84,17 @@ SupplememtColorWidget::SupplememtColorWidget(QWidget* parent)
 SupplememtColorWidget::~SupplememtColorWidget()
 {
     delete ui;
+}
+
+// The sliders line up: every label is as wide as the widest one.
+void SupplememtColorWidget::alignLabels()
+{
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (SliderEditFrame* slider : {ui->all, ui->red, ui->green, ui->blue, ui->opacity})
+        widest = std::max(widest, metrics.horizontalAdvance(slider->labelText()));
+    for (SliderEditFrame* slider : {ui->all, ui->red, ui->green, ui->blue, ui->opacity})
+        slider->setLabelFixedWidth(widest + 12);
 }
 
 void SupplememtColorWidget::reportColor()
@@ -175,28 +188,33 @@ void SupplememtColorWidget::setRLableName(const QString& name)
 {
     ui->customRed = true;
     ui->red->setLabelText(name);
+    alignLabels();
 }
 
 void SupplememtColorWidget::setGLableName(const QString& name)
 {
     ui->customGreen = true;
     ui->green->setLabelText(name);
+    alignLabels();
 }
 
 void SupplememtColorWidget::setBLableName(const QString& name)
 {
     ui->customBlue = true;
     ui->blue->setLabelText(name);
+    alignLabels();
 }
 
 void SupplememtColorWidget::setAllLableName(const QString& name)
 {
     ui->all->setLabelText(name);
+    alignLabels();
 }
 
 void SupplememtColorWidget::setOpacityLableName(const QString& name)
 {
     ui->opacity->setLabelText(name);
+    alignLabels();
 }
 
 void SupplememtColorWidget::setButtonText(const QString& text)
@@ -223,6 +241,7 @@ void SupplememtColorWidget::retranslateUi()
         ui->blue->setLabelText(tr("Blue"));
     if (!ui->customButton)
         ui->resetButton->setText(tr("Reset"));
+    alignLabels();
 }
 
 void SupplememtColorWidget::changeEvent(QEvent* event)

@@ -62,6 +62,7 @@ protected:
 
 private:
     void reportColor();
+    void alignLabels();
 
     Internal::SupplememtColorWidgetUi* ui = nullptr;
 };
