@@ -102,8 +102,13 @@ void SupplememtColorWidget::reportColor()
     emit signalRGBValueChanged(getColorData(), ui->all->value());
 }
 
+// Values set by the host show the device's state and are not reported back.
 void SupplememtColorWidget::setValue(QColor color)
 {
+    const QSignalBlocker redBlocker(ui->red);
+    const QSignalBlocker greenBlocker(ui->green);
+    const QSignalBlocker blueBlocker(ui->blue);
+    const QSignalBlocker opacityBlocker(ui->opacity);
     ui->red->setValue(color.red());
     ui->green->setValue(color.green());
     ui->blue->setValue(color.blue());
@@ -121,6 +126,7 @@ QColor SupplememtColorWidget::getColorData() const
 
 void SupplememtColorWidget::setAllValue(int value)
 {
+    const QSignalBlocker blocker(ui->all);
     ui->all->setValue(value);
 }
 

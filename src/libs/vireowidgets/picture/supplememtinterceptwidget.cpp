@@ -104,6 +104,7 @@ SupplememtInterceptWidget::SupplememtInterceptWidget(QWidget* parent)
     connect(m_pToolButton, &QToolButton::clicked, this, [this] {
         QRect whole(0, 0, m_nWMaxValue, m_nHMaxValue);
         setCurRectValue(whole);
+        reportRect();
     });
 
     followEnable(m_pEnable->isChecked());
@@ -138,13 +139,7 @@ void SupplememtInterceptWidget::onXChanged(int value)
 {
     if (m_bSetRnageFlae)
         return;
-    if (m_bParaAssociateValid) {
-        const int width = m_pWidthWidget->value();
-        setRangeQuietly(m_pWidthWidget, m_nWMinValue, m_nWMaxValue - value);
-        // A width cut down by the new range frees room for X in turn.
-        if (m_pWidthWidget->value() != width)
-            setRangeQuietly(m_pXWidget, 0, m_nWMaxValue - m_pWidthWidget->value());
-    }
+    followX(value);
     reportRect();
 }
 
@@ -152,12 +147,7 @@ void SupplememtInterceptWidget::onYChanged(int value)
 {
     if (m_bSetRnageFlae)
         return;
-    if (m_bParaAssociateValid) {
-        const int height = m_pHeightWidget->value();
-        setRangeQuietly(m_pHeightWidget, m_nHMinValue, m_nHMaxValue - value);
-        if (m_pHeightWidget->value() != height)
-            setRangeQuietly(m_pYWidget, 0, m_nHMaxValue - m_pHeightWidget->value());
-    }
+    followY(value);
     reportRect();
 }
 
@@ -165,6 +155,41 @@ void SupplememtInterceptWidget::onWidthChanged(int value)
 {
     if (m_bSetRnageFlae)
         return;
+    followWidth(value);
+    reportRect();
+}
+
+void SupplememtInterceptWidget::onHeightChanged(int value)
+{
+    if (m_bSetRnageFlae)
+        return;
+    followHeight(value);
+    reportRect();
+}
+
+void SupplememtInterceptWidget::followX(int value)
+{
+    if (!m_bParaAssociateValid)
+        return;
+    const int width = m_pWidthWidget->value();
+    setRangeQuietly(m_pWidthWidget, m_nWMinValue, m_nWMaxValue - value);
+    // A width cut down by the new range frees room for X in turn.
+    if (m_pWidthWidget->value() != width)
+        setRangeQuietly(m_pXWidget, 0, m_nWMaxValue - m_pWidthWidget->value());
+}
+
+void SupplememtInterceptWidget::followY(int value)
+{
+    if (!m_bParaAssociateValid)
+        return;
+    const int height = m_pHeightWidget->value();
+    setRangeQuietly(m_pHeightWidget, m_nHMinValue, m_nHMaxValue - value);
+    if (m_pHeightWidget->value() != height)
+        setRangeQuietly(m_pYWidget, 0, m_nHMaxValue - m_pHeightWidget->value());
+}
+
+void SupplememtInterceptWidget::followWidth(int value)
+{
     if (m_bParaAssociateValid)
         setRangeQuietly(m_pXWidget, 0, m_nWMaxValue - value);
     if (m_bIsLocked) {
@@ -174,16 +199,12 @@ void SupplememtInterceptWidget::onWidthChanged(int value)
         if (m_bParaAssociateValid)
             setRangeQuietly(m_pYWidget, 0, m_nHMaxValue - m_pHeightWidget->value());
     }
-    reportRect();
 }
 
-void SupplememtInterceptWidget::onHeightChanged(int value)
+void SupplememtInterceptWidget::followHeight(int value)
 {
-    if (m_bSetRnageFlae)
-        return;
     if (m_bParaAssociateValid)
         setRangeQuietly(m_pYWidget, 0, m_nHMaxValue - value);
-    reportRect();
 }
 
 void SupplememtInterceptWidget::onLockClicked()
@@ -213,24 +234,29 @@ void SupplememtInterceptWidget::onEnableToggled(bool enabled)
         emit sig_CheckBoxCheck(enabled);
 }
 
+// Values set by the host show the device's state: the dependent ranges follow, nothing is reported.
 void SupplememtInterceptWidget::setCurXValue(const int& value)
 {
-    m_pXWidget->setValue(value);
+    setValueQuietly(m_pXWidget, value);
+    followX(m_pXWidget->value());
 }
 
 void SupplememtInterceptWidget::setCurYValue(const int& value)
 {
-    m_pYWidget->setValue(value);
+    setValueQuietly(m_pYWidget, value);
+    followY(m_pYWidget->value());
 }
 
 void SupplememtInterceptWidget::setCurWidthValue(const int& value)
 {
-    m_pWidthWidget->setValue(value);
+    setValueQuietly(m_pWidthWidget, value);
+    followWidth(m_pWidthWidget->value());
 }
 
 void SupplememtInterceptWidget::setCurHeightValue(const int& value)
 {
-    m_pHeightWidget->setValue(value);
+    setValueQuietly(m_pHeightWidget, value);
+    followHeight(m_pHeightWidget->value());
 }
 
 void SupplememtInterceptWidget::setCurRectValue(QRect& rect)
@@ -251,7 +277,6 @@ void SupplememtInterceptWidget::setCurRectValue(QRect& rect)
     }
     setValueQuietly(m_pWidthWidget, width);
     setValueQuietly(m_pHeightWidget, height);
-    reportRect();
 }
 
 QRect SupplememtInterceptWidget::getCurRectValue() const

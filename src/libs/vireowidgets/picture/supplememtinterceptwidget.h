@@ -87,6 +87,11 @@ private:
     void onWidthChanged(int value);
     void onHeightChanged(int value);
     void onLockClicked();
+    // Dependent ranges (and the locked height) after a field took a value.
+    void followX(int value);
+    void followY(int value);
+    void followWidth(int value);
+    void followHeight(int value);
     void onEnableToggled(bool enabled);
     void followEnable(bool enabled);
     void reportRect();
