@@ -168,7 +168,7 @@ bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
 {
     auto refuse = [&errMsg](const QString& message) {
         errMsg = message;
-        qWarning() << "HDRConfig: configuration refused:" << message;
+        qWarning().noquote() << "HDRConfig: configuration refused:" << message;
         return false;
     };
 
