@@ -14,7 +14,10 @@ function(vireo_add_library target output_name export_base include_root)
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR}
         CXX_VISIBILITY_PRESET hidden
-        VISIBILITY_INLINES_HIDDEN ON)
+        VISIBILITY_INLINES_HIDDEN ON
+        # Installed side by side, the libraries find each other (the widget library needs the kit's)
+        # without the host adding the folder to its own run path.
+        INSTALL_RPATH "$ORIGIN")
     string(TOUPPER ${export_base} upper)
     generate_export_header(${target}
         BASE_NAME ${export_base}
