@@ -72,12 +72,14 @@ struct TimingDevice
         if (interfaceType == TimingEnum::Input) {
             auto& input = dev->addInput(0, port(0, 0), connectorType, QStringLiteral("In 1"));
             input.setCapacity(capacity);
+            input.setPresetTiming(QSize(1920, 1080), 60.f, false);
             dev->setSelectedInputs({dev->findInput(0)});
             selected = dev->findInput(0);
         } else {
             auto& output =
                 dev->addOutput(0, TimingEnum::MainOutput, port(0, 0), connectorType, QStringLiteral("Out 1"));
             output.setCapacity(capacity);
+            output.setPresetTiming(QSize(1920, 1080), 60.f, false);
             dev->setSelectedOutputs({dev->findOutput(0)});
             selected = dev->findOutput(0);
         }

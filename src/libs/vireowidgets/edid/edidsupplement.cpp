@@ -62,6 +62,10 @@ EdidSupplement::EdidSupplement(InterfaceType cardType, QWidget* parent)
     : QWidget(parent)
     , m_cardType(cardType)
 {
+    // Lets queued connections and signal spies carry the format of signalFormatMappingChanged.
+    static const int formatMappingType =
+        qRegisterMetaType<FormatMapping>("Vireo::BizModel::Enum::Interface::FormatMapping");
+    Q_UNUSED(formatMappingType)
     createWidgets();
     // No Qt parent: the picker shows as a window of its own.
     m_pDefultDialog = new PresupposeDialolg(cardType);
@@ -352,6 +356,8 @@ void EdidSupplement::updateInputDefaultResolution()
         return;
     }
     m_connectorType = connector->type;
+    // The picker judges shown timings by this connector from now on, even if its limits are missing.
+    m_pDefultDialog->setConnectorType(m_connectorType);
 
     auto* config = InterfaceConfig::instance();
     Vireo::BizModel::s_ConnectorCapacity capacity;
@@ -407,6 +413,7 @@ void EdidSupplement::updateOutputDefaultResolution()
         m_connectorType = connector->type;
     else
         qWarning() << "The pConnector is null";
+    m_pDefultDialog->setConnectorType(m_connectorType);
 
     auto* config = InterfaceConfig::instance();
     Vireo::BizModel::s_ConnectorCapacity capacity;
