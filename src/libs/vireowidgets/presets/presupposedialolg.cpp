@@ -58,9 +58,13 @@ void PresupposeDialolg::createWidgets()
     row->setSpacing(16);
     row->setContentsMargins(16, 8, 16, 8);
 
-    auto* frameColumn = new QVBoxLayout;
+    // Room for three resolution buttons side by side.
+    auto* frameArea = new QWidget(this);
+    frameArea->setMinimumWidth(280);
+    auto* frameColumn = new QVBoxLayout(frameArea);
+    frameColumn->setContentsMargins(0, 0, 0, 0);
     frameColumn->setSpacing(9);
-    m_pFrameLabel = new QLabel(this);
+    m_pFrameLabel = new QLabel(frameArea);
     m_pFrameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pFrameFlowLayout = new ZK::Utils::FlowLayout(0, 8, 8);
     frameColumn->addWidget(m_pFrameLabel, 0, Qt::AlignLeft);
@@ -83,7 +87,7 @@ void PresupposeDialolg::createWidgets()
     frateColumn->addLayout(m_pFrateFlowLayout);
     frateColumn->addStretch();
 
-    row->addLayout(frameColumn, 8);
+    row->addWidget(frameArea, 8);
     row->addWidget(divider, 1);
     row->addWidget(frateArea, 1);
     outer->addLayout(row);
