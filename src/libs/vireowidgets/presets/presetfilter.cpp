@@ -4,6 +4,8 @@
 
 #include <QDebug>
 
+#include <climits>
+
 namespace Vireo::Widgets::Internal {
 
 namespace Enum = Vireo::BizModel::Enum;
@@ -12,6 +14,37 @@ using Vireo::BizModel::InterfaceConfig;
 QString rateText(float rate)
 {
     return QString::number(double(rate), 'g', 6);
+}
+
+bool rateTextToHundredths(const QString& text, int& hundredths)
+{
+    const QString trimmed = text.trimmed();
+    const int dot = trimmed.indexOf(QLatin1Char('.'));
+    const QString whole = dot < 0 ? trimmed : trimmed.left(dot);
+    const QString fraction = dot < 0 ? QString() : trimmed.mid(dot + 1);
+    if (whole.isEmpty() && fraction.isEmpty())
+        return false;
+    qint64 value = 0;
+    for (const QChar c : whole) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return false;
+        value = value * 10 + (c.unicode() - '0');
+        if (value > INT_MAX / 100)
+            return false;
+    }
+    value *= 100;
+    for (int i = 0; i < fraction.size(); ++i) {
+        const QChar c = fraction.at(i);
+        if (!c.isDigit() || c.unicode() > '9')
+            return false;
+        // Digits past the hundredths are dropped: the value is rounded down.
+        if (i == 0)
+            value += 10 * (c.unicode() - '0');
+        else if (i == 1)
+            value += c.unicode() - '0';
+    }
+    hundredths = int(value);
+    return true;
 }
 
 int cardKind(int interfaceType)

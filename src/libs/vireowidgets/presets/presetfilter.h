@@ -28,6 +28,11 @@ inline bool sameRate(double a, double b)
 // A rate as the operator reads it: up to 6 significant digits ("59.94", "60", "119.88").
 VIREOWIDGETS_EXPORT QString rateText(float rate);
 
+// A rate written in decimal ("59.94", "119.88", "60") as hundredths of a hertz, rounded down, read
+// digit by digit so that no binary rounding creeps in (59.94 gives 5994, never 5993). False for text
+// that is not a plain non-negative decimal number or does not fit.
+VIREOWIDGETS_EXPORT bool rateTextToHundredths(const QString& text, int& hundredths);
+
 // The card kind of a preset entry for a panel kind: 1 for an input panel, 2 for any other.
 VIREOWIDGETS_EXPORT int cardKind(int interfaceType);
 
