@@ -226,8 +226,7 @@ private:
         auto* popup = new EmbeddedRatePopup(this);
         popup->setWindowFlags(Qt::Widget);
         popup->setFixedSize(255, 410);
-        for (float rate : {23.98f, 24.f, 25.f, 29.97f, 30.f, 47.95f, 48.f, 50.f, 56.f, 59.94f, 60.f, 70.f, 71.93f, 72.f,
-                 75.f, 85.f, 100.f, 119.88f, 120.f})
+        for (float rate : Internal::commonRefreshRates())
             popup->addPresetResolutionRatioData(rate);
         popup->setCurrentFreshRate(59.94f);
         auto* echo = new QLabel(tr("Click a rate."), this);

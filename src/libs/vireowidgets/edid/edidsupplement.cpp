@@ -29,10 +29,6 @@ namespace {
 namespace Enum = Vireo::BizModel::Enum;
 using Vireo::BizModel::InterfaceConfig;
 
-// The rates the refresh popup offers, in this order.
-const float kCommonRates[] = {23.98f, 24.f, 25.f, 29.97f, 30.f, 47.95f, 48.f, 50.f, 56.f, 59.94f, 60.f, 70.f, 71.93f,
-    72.f, 75.f, 85.f, 100.f, 119.88f, 120.f};
-
 // Sizes the sliders accept until a connector's limits are known.
 constexpr int kDefaultMinSize = 1;
 constexpr int kDefaultMaxSize = 8192;
@@ -592,18 +588,12 @@ void EdidSupplement::slot_accpet(QSize frameRate, float freshRate, int interlace
 void EdidSupplement::slot_selectedFreshRate()
 {
     if (!m_pFreshselectedWidget) {
-        m_pFreshselectedWidget = new FreshRateSelectedWidget(this);
-        m_pFreshselectedWidget->setFixedSize(255, 410);
+        m_pFreshselectedWidget = Internal::makeRefreshPopup(this);
         connect(m_pFreshselectedWidget, &FreshRateSelectedWidget::signal_freshRateChanged, this,
             &EdidSupplement::slot_freshRateChanged);
-        for (float rate : kCommonRates)
-            m_pFreshselectedWidget->addPresetResolutionRatioData(rate);
     }
-    m_pFreshselectedWidget->setCurrentFreshRate(m_pFreshRateButton->text().toFloat());
-    const QPoint corner = m_pFreshRateButton->mapToGlobal(QPoint(m_pFreshRateButton->width(), 0));
-    m_pFreshselectedWidget->move(corner.x() + 10, corner.y() - m_pFreshselectedWidget->height() / 2);
     m_rateTarget = selectedInterfaceId();
-    m_pFreshselectedWidget->show();
+    Internal::showRefreshPopup(m_pFreshselectedWidget, m_pFreshRateButton, m_pFreshRateButton->text().toFloat());
 }
 
 void EdidSupplement::slot_freshRateChanged(const float& data)

@@ -55,9 +55,6 @@ TimingLimits& limits()
     return shared;
 }
 
-const float kCommonRates[] = {23.98f, 24.f, 25.f, 29.97f, 30.f, 47.95f, 48.f, 50.f, 56.f, 59.94f, 60.f, 70.f, 71.93f,
-    72.f, 75.f, 85.f, 100.f, 119.88f, 120.f};
-
 SliderEditFrame* makeField(QWidget* parent, const char* objectName)
 {
     auto* field = new SliderEditFrame(parent);
@@ -431,17 +428,11 @@ void EdidSupplementAdvanced::slot_partChanged(bool horizontal, SliderEditFrame* 
 void EdidSupplementAdvanced::slot_refreshClicked()
 {
     if (!m_pSelectedWidget) {
-        m_pSelectedWidget = new FreshRateSelectedWidget(this);
-        m_pSelectedWidget->setFixedSize(255, 410);
+        m_pSelectedWidget = Internal::makeRefreshPopup(this);
         connect(m_pSelectedWidget, &FreshRateSelectedWidget::signal_freshRateChanged, this,
             &EdidSupplementAdvanced::slot_freshRateChanged);
-        for (float rate : kCommonRates)
-            m_pSelectedWidget->addPresetResolutionRatioData(rate);
     }
-    m_pSelectedWidget->setCurrentFreshRate(shownRate());
-    const QPoint corner = m_pRefreshToolButton->mapToGlobal(QPoint(m_pRefreshToolButton->width(), 0));
-    m_pSelectedWidget->move(corner.x() + 10, corner.y() - m_pSelectedWidget->height() / 2);
-    m_pSelectedWidget->show();
+    Internal::showRefreshPopup(m_pSelectedWidget, m_pRefreshToolButton, shownRate());
 }
 
 void EdidSupplementAdvanced::slot_freshRateChanged(const float& rate)

@@ -106,4 +106,32 @@ void FreshRateSelectedWidget::focusOutEvent(QFocusEvent* event)
         slot_Close();
 }
 
+namespace Internal {
+
+const QList<float>& commonRefreshRates()
+{
+    static const QList<float> rates {23.98f, 24.f, 25.f, 29.97f, 30.f, 47.95f, 48.f, 50.f, 56.f, 59.94f, 60.f, 70.f,
+        71.93f, 72.f, 75.f, 85.f, 100.f, 119.88f, 120.f};
+    return rates;
+}
+
+FreshRateSelectedWidget* makeRefreshPopup(QWidget* owner)
+{
+    auto* popup = new FreshRateSelectedWidget(owner);
+    popup->setFixedSize(255, 410);
+    for (float rate : commonRefreshRates())
+        popup->addPresetResolutionRatioData(rate);
+    return popup;
+}
+
+void showRefreshPopup(FreshRateSelectedWidget* popup, QWidget* button, float rate)
+{
+    popup->setCurrentFreshRate(rate);
+    const QPoint corner = button->mapToGlobal(QPoint(button->width(), 0));
+    popup->move(corner.x() + 10, corner.y() - popup->height() / 2);
+    popup->show();
+}
+
+} // namespace Internal
+
 } // namespace Vireo::Widgets

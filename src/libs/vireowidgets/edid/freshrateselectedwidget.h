@@ -2,6 +2,7 @@
 
 #include <vireowidgets/vireowidgets_export.h>
 
+#include <QList>
 #include <QWidget>
 
 class QAbstractButton;
@@ -46,5 +47,17 @@ private:
     ZK::Utils::FlowLayout* m_pFlowLayout = nullptr;
     QButtonGroup* m_pButtonGroup = nullptr;
 };
+
+namespace Internal {
+
+// The rates the timing editors' refresh popups offer, in this order.
+VIREOWIDGETS_EXPORT const QList<float>& commonRefreshRates();
+// The refresh popup of a timing editor: a child of `owner`, 255 x 410, holding the common rates.
+VIREOWIDGETS_EXPORT FreshRateSelectedWidget* makeRefreshPopup(QWidget* owner);
+// Marks `rate` and shows the popup with its left edge 10 px right of `button` and its middle at
+// the button's top.
+VIREOWIDGETS_EXPORT void showRefreshPopup(FreshRateSelectedWidget* popup, QWidget* button, float rate);
+
+} // namespace Internal
 
 } // namespace Vireo::Widgets
