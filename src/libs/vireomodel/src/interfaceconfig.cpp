@@ -1,5 +1,8 @@
 #include <vireomodel/interfaceconfig.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace Vireo::BizModel {
 
 namespace {
@@ -267,6 +270,7 @@ void InterfaceConfig::loadDefaults()
     // The SDI input and output cards (model ids 0x2004 and 0x3004) map 3G formats.
     setFormatMappingSupport(0x2004, true);
     setFormatMappingSupport(0x3004, true);
+    loadConnectorModeLimits();
 }
 
 void InterfaceConfig::addConnectorInfo(const s_ConnectorInfo& info)
@@ -304,6 +308,79 @@ void InterfaceConfig::setFormatMappingSupport(int modelId, bool supported)
 void InterfaceConfig::setResolutionRange(int connectorType, const QSize& minSize, const QSize& maxSize)
 {
     m_resolutionRanges.insert(connectorType, {minSize, maxSize});
+}
+
+void InterfaceConfig::removeConnectorInfo(int connectorType)
+{
+    m_listConnectorInfo.erase(
+        std::remove_if(m_listConnectorInfo.begin(), m_listConnectorInfo.end(),
+            [connectorType](const s_ConnectorInfo& info) { return info.m_eType == connectorType; }),
+        m_listConnectorInfo.end());
+    for (auto it = m_capacities.begin(); it != m_capacities.end();)
+        it = it.key() % 1000 == connectorType ? m_capacities.erase(it) : std::next(it);
+    for (auto it = m_cardConnectors.begin(); it != m_cardConnectors.end();)
+        it = (it.key() % 65536 + 65536) % 65536 == connectorType ? m_cardConnectors.erase(it) : std::next(it);
+    m_resolutionRanges.remove(connectorType);
+}
+
+void InterfaceConfig::loadConnectorModeLimits()
+{
+    struct ModeLimit
+    {
+        int step;
+        quint32 maxBandwidth;
+        QSize minSize;
+        QSize maxSize;
+    };
+    struct KindLimits
+    {
+        ConnectorType type;
+        ModeLimit modes[3]; // _SL, _DL, _4K
+    };
+    const QSize vga(640, 480);
+    const QSize hd(1280, 720);
+    // A connector carries no more than its own link allows, whatever the mode: a single-link DVI
+    // stays at 165 MHz and a dual-link DVI at 330 MHz in the 4K mode. Links that move two or four
+    // pixels per clock snap widths to 2 or 4; SDI carries 4:2:2 pixel pairs.
+    const KindLimits table[] = {
+        {Single_Link_DVI,
+            {{1, 165000000, vga, QSize(3840, 1920)}, {1, 165000000, vga, QSize(3840, 1920)},
+                {1, 165000000, vga, QSize(3840, 1920)}}},
+        {Dual_Link_DVI,
+            {{1, 165000000, vga, QSize(3840, 1920)}, {2, 330000000, vga, QSize(3840, 2560)},
+                {2, 330000000, vga, QSize(3840, 2560)}}},
+        {HDMI_1_4,
+            {{1, 165000000, vga, QSize(3840, 1920)}, {2, 330000000, vga, QSize(3840, 2560)},
+                {2, 340000000, vga, QSize(4096, 2160)}}},
+        {HDMI_2_0,
+            {{1, 165000000, vga, QSize(3840, 1920)}, {2, 330000000, vga, QSize(3840, 2560)},
+                {4, 600000000, vga, QSize(4096, 4096)}}},
+        {DP_1_2,
+            {{1, 165000000, vga, QSize(3840, 1920)}, {2, 330000000, vga, QSize(3840, 2560)},
+                {4, 600000000, vga, QSize(4096, 4096)}}},
+        {_12G_SDI,
+            {{2, 148500000, hd, QSize(1920, 1080)}, {2, 297000000, hd, QSize(3840, 2160)},
+                {2, 594000000, hd, QSize(4096, 2160)}}},
+    };
+    for (const auto& kind : table) {
+        for (int mode : {int(_SL), int(_DL), int(_4K)}) {
+            const ModeLimit& limit = kind.modes[mode];
+            s_ConnectorCapacity cap;
+            cap.step = limit.step;
+            cap.maxBandwidth = limit.maxBandwidth;
+            cap.minBandwidth = 25000000;
+            cap.minWidth = limit.minSize.width();
+            cap.minHeight = limit.minSize.height();
+            cap.maxWidth = limit.maxSize.width();
+            cap.maxHeight = limit.maxSize.height();
+            setConnectorCapacity(mode, Input, kind.type, cap);
+            setConnectorCapacity(mode, Output, kind.type, cap);
+        }
+    }
+    // Input cards that process 4K connectors four (HDMI 2.0, DP 1.2) or two (12G-SDI) pixels at a time.
+    setCardConnector(0x2001, HDMI_2_0, s_CardConnector {4});
+    setCardConnector(0x2002, DP_1_2, s_CardConnector {4});
+    setCardConnector(0x2004, _12G_SDI, s_CardConnector {2});
 }
 
 } // namespace Vireo::BizModel

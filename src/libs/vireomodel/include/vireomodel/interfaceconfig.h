@@ -95,6 +95,12 @@ public:
     void setCardConnector(int modelId, int connectorType, const s_CardConnector& card);
     void setFormatMappingSupport(int modelId, bool supported);
     void setResolutionRange(int connectorType, const QSize& minSize, const QSize& maxSize);
+    // Takes a connector kind out of the table: its record, capacities, card data and range.
+    void removeConnectorInfo(int connectorType);
+    // Per capacity mode limits of the kinds the timing editors are shown with (DVI single and dual
+    // link, HDMI 1.4 and 2.0, DP 1.2, 12G-SDI): what each mode really carries, its bandwidth, active
+    // sizes and width step. Part of loadDefaults().
+    void loadConnectorModeLimits();
 
 private:
     InterfaceConfig();
