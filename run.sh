@@ -128,7 +128,7 @@ fuzz)
         -DVIREO_BUILD_FUZZERS=ON -DVIREO_BUILD_TESTS=OFF -DVIREO_BUILD_GALLERY=OFF -DVIREO_BUILD_BENCHMARKS=OFF
     status=0
     for target in "$ROOT"/build-fuzz/fuzz/fuzz_*; do
-        [ -x "$target" ] || continue
+        [ -f "$target" ] && [ -x "$target" ] || continue
         name=$(basename "$target")
         [ -n "$only" ] && [ "$name" != "fuzz_$only" ] && [ "$name" != "$only" ] && continue
         # The seeds stay as committed: new inputs go to a scratch corpus in the build folder.

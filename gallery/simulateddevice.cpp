@@ -269,7 +269,6 @@ void SimulatedDevice::build()
 }
 
 void SimulatedDevice::buildTakeOver()
-void SimulatedDevice::buildUserKeys()
 {
     auto device = m_device.lock();
     if (!device)
@@ -294,6 +293,13 @@ void SimulatedDevice::handControlToOtherClient()
 {
     buildTakeOver();
     emit Vireo::BizModel::DeviceList::instance()->signalDeviceMasterControlStatusChanged(m_device);
+}
+
+void SimulatedDevice::buildUserKeys()
+{
+    auto device = m_device.lock();
+    if (!device)
+        return;
     namespace E = Vireo::BizModel::Enum;
     const QSignalBlocker blocker(device.get());
     auto main = device->findScreen(E::Screen::RegularScreen, 1).lock();
@@ -381,9 +387,6 @@ bool SimulatedDevice::readInputFrame(std::weak_ptr<Vireo::BizModel::Input> input
 // Capture, crop and thumbnail pages: a material store with a budget that a large picture exceeds,
 // and a matting pick point on the selected input.
 void SimulatedDevice::addCaptureData()
-// More stored pictures for the gallery page, drawn by code: skies, patterns and logos of
-// different sizes (the main screen's layers already show "Stage" and "Logo").
-void SimulatedDevice::addGalleryPictures()
 {
     auto device = m_device.lock();
     if (!device)
@@ -396,6 +399,16 @@ void SimulatedDevice::addGalleryPictures()
     device->setImageLimit(E::File::OSD, 64);
     if (auto input = device->findInput(0).lock())
         input->setPickPoint(QPoint(2600, 700));
+}
+
+// More stored pictures for the gallery page, drawn by code: skies, patterns and logos of
+// different sizes (the main screen's layers already show "Stage" and "Logo").
+void SimulatedDevice::addGalleryPictures()
+{
+    auto device = m_device.lock();
+    if (!device)
+        return;
+    const QSignalBlocker blocker(device.get());
 
     auto draw = [](const QSize& size, int kind, const QColor& a, const QColor& b) {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
