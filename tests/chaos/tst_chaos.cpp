@@ -203,6 +203,15 @@ void populate(Device& d)
     }
 }
 
+QString argsText(const QVariantList& args)
+{
+    QStringList parts;
+    for (const QVariant& arg : args)
+        parts.append(arg.type() == QVariant::List ? QLatin1Char('[') + argsText(arg.toList()) + QLatin1Char(']')
+                                                  : arg.toString());
+    return parts.join(QLatin1Char(' '));
+}
+
 // One list as a host uses it.
 struct Subject
 {
@@ -267,8 +276,8 @@ public:
             named = p.kind == Touched::ScreenKind && args.value(1).toInt() == p.key;
         }
         if (!named)
-            failure(QStringLiteral("%1 %2 does not name the pressed %3")
-                        .arg(entry.command, QVariant(args).toStringList().join(QLatin1Char(' ')), p.describe()));
+            failure(
+                QStringLiteral("%1 %2 does not name the pressed %3").arg(entry.command, argsText(args), p.describe()));
         else if (!exists(p))
             failure(QStringLiteral("%1 names the pressed %2, which is gone").arg(entry.command, p.describe()));
     }
@@ -608,7 +617,10 @@ void tst_Chaos::lists()
         auto* list = new LayerBaseSampleVListWidget;
         owner.reset(list);
         const bool mvr = kind == "mvr";
-        subject.rebuild = [list, active, mvr] {
+        // The host shows the layers of screen 1 or 2 (both have layers 1 to 3), switching now and then.
+        auto shownScreen = std::make_shared<quint8>(1);
+        auto refreshes = std::make_shared<int>(0);
+        subject.rebuild = [list, active, mvr, shownScreen] {
             Device* d = device();
             if (mvr) {
                 const auto screen = d ? d->findScreen(ScreenEnum::MVRScreen, 1).lock() : nullptr;
@@ -616,10 +628,16 @@ void tst_Chaos::lists()
                     active(), std::weak_ptr<MVRScreen>(std::dynamic_pointer_cast<MVRScreen>(screen)), LayerEnum::PGM);
             } else {
                 list->initListWidgetItem(active(),
-                    d ? d->findScreen(ScreenEnum::RegularScreen, 1) : std::weak_ptr<Screen>(), LayerEnum::PGM);
+                    d ? d->findScreen(ScreenEnum::RegularScreen, *shownScreen) : std::weak_ptr<Screen>(),
+                    LayerEnum::PGM);
             }
         };
-        subject.refresh = [list] {
+        subject.refresh = [list, shownScreen, refreshes, &subject] {
+            if (++*refreshes % 3 == 0) {
+                *shownScreen = quint8(3 - *shownScreen);
+                subject.rebuild();
+                return;
+            }
             const auto screen = list->currentScreenBase();
             list->selectedLayerBaseFromModel(screen, {});
             list->removeLayerBaseFromModel(screen, {});
