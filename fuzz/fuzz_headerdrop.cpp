@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray key = fields.value(0);
     const QByteArray type = fields.value(1);
     const QByteArray where = fields.value(2);
-    const QPoint pos(where.size() > 0 ? quint8(where.at(0)) * 4 - 100 : 10,
-        where.size() > 1 ? quint8(where.at(1)) / 2 - 20 : 10);
+    const QPoint pos(
+        where.size() > 0 ? quint8(where.at(0)) * 4 - 100 : 10, where.size() > 1 ? quint8(where.at(1)) / 2 - 20 : 10);
 
     const QSet<QString> before = shownScreens(*list);
     QMimeData mime;
