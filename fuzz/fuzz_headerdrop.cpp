@@ -9,6 +9,7 @@
 
 #include <vireomodel/fixture.h>
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
