@@ -40,7 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto* box = row.findChild<QDoubleSpinBox*>();
     VIREO_FUZZ_CHECK(box != nullptr, QStringLiteral("no entry box"));
 
-    box->lineEdit()->setText(typed);
+    auto* entry = box->findChild<QLineEdit*>();
+    VIREO_FUZZ_CHECK(entry != nullptr, QStringLiteral("no line edit in the entry box"));
+    entry->setText(typed);
     row.slot_LineEidtValueFinsh();
     const QString detail = QStringLiteral("range %1..%2 mode %3 factor %4 typed '%5' -> %6")
                                .arg(low)
