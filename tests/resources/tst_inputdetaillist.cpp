@@ -83,6 +83,7 @@ private slots:
     void captureRefusals_data();
     void captureRefusals();
     void captureWithoutDevice();
+    void captureOfARebuiltButtonCapturesNothing();
 };
 
 void tst_InputDetailList::initTestCase()
@@ -355,6 +356,35 @@ void tst_InputDetailList::captureWithoutDevice()
     QTest::ignoreMessage(QtWarningMsg, "The device is null");
     QTest::mouseClick(capture, Qt::LeftButton);
     QCOMPARE(spy.count(), 0);
+}
+
+// The pressed capture button's input is removed and the host rebuilds before the release: the
+// button shows the next input by then, which the operator never asked to capture.
+void tst_InputDetailList::captureOfARebuiltButtonCapturesNothing()
+{
+    addInput(1);
+    addInput(2);
+    InputDetailVListWidget list;
+    list.initListWidgetItem(device()->weak_from_this());
+    QAbstractButton* first = list.getContentButtons().at(0);
+    QCOMPARE(labelWith(first, "isInterfaceKeyNo")->text(), QStringLiteral("2"));
+    QToolButton* capture = captureButton(first);
+    const QPoint centre = capture->rect().center();
+    QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
+
+    Vireo::Test::sendMouse(capture, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    device()->removeInput(1);
+    list.initListWidgetItem(device()->weak_from_this());
+    QCOMPARE(list.getContentButtons().at(0), first);
+    QCOMPARE(labelWith(first, "isInterfaceKeyNo")->text(), QStringLiteral("3"));
+    QTest::ignoreMessage(QtWarningMsg, "Capture input failed: the button shows another input than the one pressed.");
+    Vireo::Test::sendMouse(capture, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(spy.count(), 0);
+
+    // A click of its own captures the input it shows.
+    QTest::mouseClick(capture, Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<s_CreateImageFile>().source.id, 2u);
 }
 
 QTEST_MAIN(tst_InputDetailList)

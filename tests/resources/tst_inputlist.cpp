@@ -186,6 +186,7 @@ private slots:
     void movesAfterADragLogNothing();
     void releasedPressDoesNotDrag();
     void disabledDragForgetsThePress();
+    void unreportedReleaseLeavesNoPressBehind();
 };
 
 void tst_InputList::init()
@@ -844,6 +845,37 @@ void tst_InputList::disabledDragForgetsThePress()
 
     // A new press drags again.
     press(shown.list.findContentButton(4));
+    moveOutLeft(shown.list);
+    QCOMPARE(dragsOf(shown.list).size(), 1);
+}
+
+// The pressed input vanishes, so its button reports no release; the input comes back and the host
+// rebuilds. A later press beside the buttons and a move out must not drag it.
+void tst_InputList::unreportedReleaseLeavesNoPressBehind()
+{
+    addInput(0);
+    addInput(1);
+    ShownList shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.list));
+    InputListContentButton* button = shown.list.findContentButton(0);
+    QSignalSpy released(button, &InputListContentButton::inputReleased);
+    press(button);
+    device()->removeInput(0);
+    Vireo::Test::sendMouse(button, QEvent::MouseButtonRelease, button->rect().center(), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(released.count(), 0);
+    addInput(0);
+    shown.list.initListWidgetItem(device()->weak_from_this());
+
+    const QPoint beside(150, shown.list.height() - 5);
+    Vireo::Test::sendMouse(&shown.list, QEvent::MouseButtonPress, beside, Qt::LeftButton, Qt::LeftButton);
+    LogCatcher log;
+    moveOutLeft(shown.list);
+    Vireo::Test::sendMouse(&shown.list, QEvent::MouseButtonRelease, QPoint(-20, 40), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(dragsOf(shown.list).size(), 0);
+    QCOMPARE(log.warnings().filter(QStringLiteral("input model")), QStringList());
+
+    // A real press on the input that came back drags it.
+    press(shown.list.findContentButton(0));
     moveOutLeft(shown.list);
     QCOMPARE(dragsOf(shown.list).size(), 1);
 }

@@ -131,7 +131,10 @@ private slots:
     void liveSelectionRoundTrip();
     void regularAndCutLayerOfOneNumberAreNotConfused();
     void moveBetweenPressAndReleaseCancels();
-    void releaseOffTheButtonDoesNotClick();
+    void releaseOffTheButtonClicksOnce_data();
+    void releaseOffTheButtonClicksOnce();
+    void rebindBetweenPressAndReleaseSelectsNothing_data();
+    void rebindBetweenPressAndReleaseSelectsNothing();
     void vanishingBetweenPressMoveRelease_data();
     void vanishingBetweenPressMoveRelease();
 
@@ -503,19 +506,89 @@ void tst_LayerList::moveBetweenPressAndReleaseCancels()
     compareLog({layerSelected(1, {3})});
 }
 
-void tst_LayerList::releaseOffTheButtonDoesNotClick()
+void tst_LayerList::releaseOffTheButtonClicksOnce_data()
 {
+    QTest::addColumn<bool>("multiViewer");
+    QTest::addColumn<QPoint>("releaseAt");
+    QTest::newRow("multiviewer, on the button") << true << Centre;
+    QTest::newRow("multiviewer, a few pixels right") << true << QPoint(165, 40);
+    QTest::newRow("multiviewer, a few pixels above") << true << QPoint(80, -4);
+    QTest::newRow("screen, a few pixels right") << false << QPoint(165, 40);
+    QTest::newRow("screen, far below") << false << QPoint(80, 400);
+}
+
+// A finger slides easily on the touch panel: the release selects wherever it lands, and one press
+// and release is one selection.
+void tst_LayerList::releaseOffTheButtonClicksOnce()
+{
+    QFETCH(bool, multiViewer);
+    QFETCH(QPoint, releaseAt);
     Screen& mvr = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
     mvr.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "window");
+    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "two");
     LayerBaseSampleVListWidget list;
     list.show();
-    list.initListWidgetItem(m_weakDevice, mvrOf(mvr), LayerEnum::PGM);
+    if (multiViewer)
+        list.initListWidgetItem(m_weakDevice, mvrOf(mvr), LayerEnum::PGM);
+    else
+        list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     auto* button = shownButtons(list).at(0);
+    QSignalSpy released(button, &LayerBaseListContentButton::layerBaseReleased);
     QSignalSpy clicked(button, &LayerBaseListContentButton::layerBaseClicked);
     press(button);
-    release(button, QPoint(400, 40));
-    QCOMPARE(clicked.count(), 0);
+    release(button, releaseAt);
+    QCOMPARE(released.count(), 1);
+    QCOMPARE(clicked.count(), 1);
+    if (multiViewer)
+        compareLog({layerSelected(1, {1})});
+    else
+        compareLog({layerSelected(1, {2})});
+}
+
+void tst_LayerList::rebindBetweenPressAndReleaseSelectsNothing_data()
+{
+    QTest::addColumn<bool>("multiViewer");
+    QTest::newRow("screen form: the host shows another screen") << false;
+    QTest::newRow("multiviewer form: the pressed layer's screen is removed") << true;
+}
+
+// The button pressed is given another layer of the same number before the release: nothing is
+// selected, since the operator never touched that layer.
+void tst_LayerList::rebindBetweenPressAndReleaseSelectsNothing()
+{
+    QFETCH(bool, multiViewer);
+    Screen& second = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
+    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "first's");
+    second.addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "second's");
+    Screen& mvr1 = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
+    Screen& mvr2 = m_device->addScreen(Enum::Screen::MVRScreen, 2, "MVR 2");
+    mvr1.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m1");
+    mvr2.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m2");
+    const auto mvr2Weak = mvrOf(mvr2);
+
+    LayerBaseSampleVListWidget list;
+    list.show();
+    if (multiViewer)
+        list.initListWidgetItem(m_weakDevice, mvrOf(mvr1), LayerEnum::PGM);
+    else
+        list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    auto* button = shownButtons(list).at(0);
+    press(button);
+    if (multiViewer) {
+        QVERIFY(m_device->removeScreen(Enum::Screen::MVRScreen, 1));
+        list.initListWidgetItem(m_weakDevice, mvr2Weak, LayerEnum::PGM);
+    } else {
+        list.initListWidgetItem(m_weakDevice, second.weak_from_this(), LayerEnum::PGM);
+    }
+    QCOMPARE(shownButtons(list).at(0), button);
+    QCOMPARE(nameOf(button), multiViewer ? QStringLiteral("m2") : QStringLiteral("second's"));
+    release(button);
     QVERIFY(Fixture::commandLog().isEmpty());
+
+    // The next press and release on that button selects what it shows now.
+    press(button);
+    release(button);
+    compareLog({layerSelected(2, {1})});
 }
 
 void tst_LayerList::vanishingBetweenPressMoveRelease_data()

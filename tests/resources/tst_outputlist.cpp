@@ -203,6 +203,7 @@ private slots:
     void customDrag();
     void anyReleaseForgetsThePress();
     void disabledDragForgetsThePress();
+    void unreportedReleaseLeavesNoPressBehind();
     void vanishedOutputDragsNothingSilently();
 };
 
@@ -686,6 +687,34 @@ void tst_OutputList::disabledDragForgetsThePress()
     list.isEnableDrag(true);
     moveOutLeft(list);
     QCOMPARE(dragsOf(list).size(), 0);
+
+    press(list.findWidgetItem(1));
+    moveOutLeft(list);
+    QCOMPARE(dragsOf(list).size(), 1);
+}
+
+// The pressed output vanishes, so its button reports no release; the output comes back and the host
+// rebuilds. A later press beside the buttons and a move out must not drag it.
+void tst_OutputList::unreportedReleaseLeavesNoPressBehind()
+{
+    addOutput(1);
+    addOutput(2);
+    GeneralOutputList list;
+    list.resize(800, 200);
+    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    OutputListContentButton* button = list.findWidgetItem(1);
+    press(button);
+    device()->removeOutput(1);
+    Vireo::Test::sendMouse(button, QEvent::MouseButtonRelease, button->rect().center(), Qt::LeftButton, Qt::NoButton);
+    addOutput(1);
+    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+
+    Vireo::Test::sendMouse(&list, QEvent::MouseButtonPress, QPoint(790, 190), Qt::LeftButton, Qt::LeftButton);
+    moveOutLeft(list);
+    QCOMPARE(dragsOf(list).size(), 0);
+    Vireo::Test::sendMouse(&list, QEvent::MouseButtonRelease, QPoint(-20, 40), Qt::LeftButton, Qt::NoButton);
 
     press(list.findWidgetItem(1));
     moveOutLeft(list);

@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Vireo::BizModel;
 using Vireo::Test::sendMouse;
@@ -171,6 +172,21 @@ std::weak_ptr<Screen> screen(int id)
     return Fixture::activeDevice() ? Fixture::activeDevice()->findScreen(Regular, quint8(id)) : std::weak_ptr<Screen>();
 }
 
+// A header that runs a step of the test while its tab is being dragged.
+class DuringDragHeader : public ScreenHeaderListWidget
+{
+public:
+    std::function<void()> whileDragging;
+
+protected:
+    void setDragButtonState(Vireo::Widgets::ScreenListContentButton* button, bool state) override
+    {
+        ScreenHeaderListWidget::setDragButtonState(button, state);
+        if (state && whileDragging)
+            whileDragging();
+    }
+};
+
 } // namespace
 
 class tst_ScreenHeaderList : public QObject
@@ -208,6 +224,13 @@ private slots:
     void vanishingBeforeTheDrag_data();
     void vanishingBeforeTheDrag();
     void expiredScreenTabSendsNothing();
+    void tabReboundBeforeReleaseSelectsNothing();
+    void unmatchedReleaseLeavesNoPressBehind();
+    void draggedScreenVanishingWritesNoOrder_data();
+    void draggedScreenVanishingWritesNoOrder();
+    void stripChangesByCodeReachNoDevice_data();
+    void stripChangesByCodeReachNoDevice();
+    void spaceKeySelectsTheFocusedTab();
 
 private:
     void makeList(ScreenHeaderListWidget& list, bool showViewButton = true);
@@ -712,6 +735,116 @@ void tst_ScreenHeaderList::expiredScreenTabSendsNothing()
     QVERIFY(m_device->removeScreen(Regular, 3));
     QTest::mouseClick(tab, Qt::LeftButton);
     QVERIFY(Fixture::commandLog().isEmpty());
+}
+
+// The host rebuilds between press and release and the pressed tab now shows another screen.
+void tst_ScreenHeaderList::tabReboundBeforeReleaseSelectsNothing()
+{
+    m_device->setSelectedScreens({screen(3)});
+    ScreenHeaderListWidget list;
+    makeList(list);
+    ScreenHeaderItem* tab = tabNamed(list, "S1");
+    sendMouse(tab, QEvent::MouseButtonPress, QPoint(100, 17), Qt::LeftButton, Qt::LeftButton);
+    QVERIFY(m_device->removeScreen(Regular, 1));
+    list.initListWidgetItem(m_weakDevice, ShownTypes, true, false);
+    QCOMPARE(nameOf(tab), QStringLiteral("S2"));
+    sendMouse(tab, QEvent::MouseButtonRelease, QPoint(100, 17), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(Fixture::commandLog().isEmpty());
+    QCOMPARE(checked(list), QStringList({"S3"}));
+
+    // A click on it now selects what it shows.
+    QTest::mouseClick(tab, Qt::LeftButton, Qt::NoModifier, QPoint(100, 17));
+    compareLog({{"Screen::setSelected", {QVariant(ids({2})), int(Enum::Cover), true, true}}});
+}
+
+// A release on another tab does not match the press; it still ends it, so a later press on the
+// strip beside the tabs and a move out drag nothing and write no order.
+void tst_ScreenHeaderList::unmatchedReleaseLeavesNoPressBehind()
+{
+    ScreenHeaderListWidget list;
+    makeList(list);
+    sendMouse(tabNamed(list, "S1"), QEvent::MouseButtonPress, QPoint(100, 17), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(tabNamed(list, "S2"), QEvent::MouseButtonRelease, QPoint(100, 17), Qt::LeftButton, Qt::NoButton);
+    QSignalSpy indexChanged(&list, &ScreenHeaderListWidget::signalScreenItemIndexChanged);
+    const QPoint beside = pointOver(list, tabNamed(list, "S3"), 1.0) + QPoint(60, 0);
+    sendMouse(&list, QEvent::MouseButtonPress, beside, Qt::LeftButton, Qt::LeftButton);
+    QTest::ignoreMessage(QtWarningMsg, "screen start drag has faied. The selectd screenbase is nullptr");
+    sendMouse(&list, QEvent::MouseMove, QPoint(900, 80), Qt::NoButton, Qt::LeftButton);
+    sendMouse(&list, QEvent::MouseButtonRelease, QPoint(900, 80), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(list.findChildren<QDrag*>().isEmpty());
+    QCOMPARE(indexChanged.count(), 0);
+    QVERIFY(Fixture::commandNames().filter(QStringLiteral("Screen::")).isEmpty());
+}
+
+void tst_ScreenHeaderList::draggedScreenVanishingWritesNoOrder_data()
+{
+    QTest::addColumn<bool>("rebuild");
+    QTest::newRow("screen removed") << false;
+    QTest::newRow("screen removed, host rebuilds") << true;
+}
+
+void tst_ScreenHeaderList::draggedScreenVanishingWritesNoOrder()
+{
+    QFETCH(bool, rebuild);
+    DuringDragHeader list;
+    makeList(list);
+    list.whileDragging = [this, rebuild, &list] {
+        QVERIFY(m_device->removeScreen(Regular, 1));
+        if (rebuild)
+            list.initListWidgetItem(m_weakDevice, ShownTypes, true, false);
+    };
+    QSignalSpy indexChanged(&list, &ScreenHeaderListWidget::signalScreenItemIndexChanged);
+    ScreenHeaderItem* tab = tabNamed(list, "S1");
+    sendMouse(tab, QEvent::MouseButtonPress, QPoint(100, 17), Qt::LeftButton, Qt::LeftButton);
+    QTest::ignoreMessage(QtWarningMsg, "The dragged screen is gone; the screen order is not written.");
+    sendMouse(&list, QEvent::MouseMove, QPoint(900, 80), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(list.findChildren<QDrag*>().size(), 1);
+    QVERIFY(Fixture::commandLog().isEmpty());
+    QCOMPARE(indexChanged.count(), 0);
+    QVERIFY(!tab->dragState());
+}
+
+void tst_ScreenHeaderList::stripChangesByCodeReachNoDevice_data()
+{
+    QTest::addColumn<bool>("multi");
+    QTest::addColumn<QString>("change");
+    QTest::newRow("removeItem of a checked tab, multi-select") << true << "remove";
+    QTest::newRow("removeItem of a checked tab, single select") << false << "remove";
+    QTest::newRow("activation by the host") << false << "activate";
+    QTest::newRow("programmatic click") << true << "click";
+}
+
+// The strip re-checks a neighbour of a removed checked tab, the host activates a tab, code clicks
+// one: the strip changes, the device hears nothing.
+void tst_ScreenHeaderList::stripChangesByCodeReachNoDevice()
+{
+    QFETCH(bool, multi);
+    QFETCH(QString, change);
+    m_device->setMultiScreens(multi);
+    m_device->setSelectedScreens({screen(1), screen(3)});
+    ScreenHeaderListWidget list;
+    makeList(list);
+    if (change == "remove") {
+        list.removeItem(tabNamed(list, "S1"));
+        QVERIFY(tabNamed(list, "S2")->isChecked()); // the strip's own re-check
+    } else if (change == "activate") {
+        list.setActivatedItem(tabNamed(list, "S2"), true);
+        QVERIFY(tabNamed(list, "S2")->isChecked());
+    } else {
+        tabNamed(list, "S2")->click();
+    }
+    QVERIFY(Fixture::commandLog().isEmpty());
+}
+
+void tst_ScreenHeaderList::spaceKeySelectsTheFocusedTab()
+{
+    m_device->setSelectedScreens({screen(1)});
+    ScreenHeaderListWidget list;
+    makeList(list);
+    ScreenHeaderItem* tab = tabNamed(list, "S2");
+    QTest::keyClick(tab, Qt::Key_Space);
+    compareLog({{"Screen::setSelected", {QVariant(ids({2})), int(Enum::Cover), true, true}}});
+    QCOMPARE(checked(list), QStringList({"S2"}));
 }
 
 QTEST_MAIN(tst_ScreenHeaderList)

@@ -205,6 +205,7 @@ private slots:
     void oneDragPerPress();
     void noDragWhen_data();
     void noDragWhen();
+    void releaseClearsPress_data();
     void releaseClearsPress();
     void vanishing_data();
     void vanishing();
@@ -764,17 +765,37 @@ void tst_ScreenList::releaseClearsPress()
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     const auto buttons = buttonsOf(list);
 
-    // A release of another screen keeps the press; a release of the same screen (any scene) ends it.
+    // Buttons: screen 1 PGM, screen 1 PVW, screen 2 PGM, screen 2 PVW.
+    QFETCH(int, releaseOn);
+    QFETCH(bool, rebuildFirst);
     Vireo::Test::sendMouse(buttons.at(0), QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(buttons.at(2), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
-    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(dragsOf(list).size(), 1);
+    if (rebuildFirst) {
+        // The host moves screen 1 behind screen 2: the pressed button shows screen 2 now.
+        device()->findScreen(Regular, 1).lock()->setIndex(5);
+        list.initListWidgetItem(
+            Vireo::BizModel::DeviceList::instance()->activedDevice(), Regular, SceneType::AllSceneType);
+        QCOMPARE(buttonsOf(list).at(0)->screenKeyNo(), quint8(2));
+    }
+    Vireo::Test::sendMouse(
+        buttons.at(releaseOn), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
 
-    Vireo::Test::sendMouse(buttons.at(0), QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(buttons.at(1), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    // Whatever the release named, the press is over: a press beside the buttons and a move out
+    // drag nothing.
+    Vireo::Test::sendMouse(&list, QEvent::MouseButtonPress, QPoint(890, 110), Qt::LeftButton, Qt::LeftButton);
     QTest::ignoreMessage(QtWarningMsg, "screen start drag has faied. The selectd screenbase is nullptr");
-    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(dragsOf(list).size(), 1);
+    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(-20, 2), Qt::NoButton, Qt::LeftButton);
+    Vireo::Test::sendMouse(&list, QEvent::MouseButtonRelease, QPoint(-20, 2), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(dragsOf(list).size(), 0);
+}
+
+void tst_ScreenList::releaseClearsPress_data()
+{
+    QTest::addColumn<int>("releaseOn");
+    QTest::addColumn<bool>("rebuildFirst");
+    QTest::newRow("same screen, same scene") << 0 << false;
+    QTest::newRow("same screen, other scene") << 1 << false;
+    QTest::newRow("another screen") << 2 << false;
+    QTest::newRow("pressed button rebound to another screen") << 0 << true;
 }
 
 void tst_ScreenList::vanishing_data()

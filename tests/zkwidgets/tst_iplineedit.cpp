@@ -13,6 +13,8 @@ class tst_IPLineEdit : public QObject
 private slots:
     void setTextAcceptsAddresses_data();
     void setTextAcceptsAddresses();
+    void wholeTextIsTheAddress_data();
+    void wholeTextIsTheAddress();
     void setTextRefusesOthers_data();
     void setTextRefusesOthers();
     void clearEmpties();
@@ -45,6 +47,25 @@ void tst_IPLineEdit::setTextAcceptsAddresses()
     QVERIFY(edit.setText(text));
     QCOMPARE(edit.text(), expected);
     QCOMPARE(edit.isValidAddress(), !expected.isEmpty());
+}
+
+void tst_IPLineEdit::wholeTextIsTheAddress_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("final newline") << "8.2.8.0\n";
+    QTest::newRow("final carriage return and newline") << "8.2.8.0\r\n";
+    QTest::newRow("leading newline") << "\n8.2.8.0";
+    QTest::newRow("newline inside") << "8.2.8\n.0";
+    QTest::newRow("final space") << "8.2.8.0 ";
+    QTest::newRow("final nul") << QStringLiteral("8.2.8.0") + QChar(0);
+}
+
+// Nothing may follow or precede the address, not even a line end.
+void tst_IPLineEdit::wholeTextIsTheAddress()
+{
+    QFETCH(QString, text);
+    QVERIFY(!IPLineEdit::isValidAddress(text));
+    QVERIFY(IPLineEdit::isValidAddress(text.trimmed().remove(QChar(0)).remove(QLatin1Char('\n'))));
 }
 
 void tst_IPLineEdit::setTextRefusesOthers_data()

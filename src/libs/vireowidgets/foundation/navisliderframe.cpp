@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QDebug>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -448,6 +449,8 @@ void NaviSliderFrame::appendToGroup(QToolButton* button)
 {
     const int count = m_pContentButtonGroup->buttons().size();
     m_pContentButtonGroup->addButton(button, count);
+    // Sees the button's presses and releases before the button does (installing twice is harmless).
+    button->installEventFilter(this);
     if (count != 0)
         return;
     const QSize hint = button->sizeHint();
@@ -1175,8 +1178,39 @@ bool NaviSliderFrame::isAllowDrag(QMouseEvent* event) const
     return false;
 }
 
+void NaviSliderFrame::notePressEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        ++m_nPressSerial;
+        m_bPressRunning = true;
+        break;
+    case QEvent::MouseButtonRelease:
+        m_bPressRunning = false;
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat() || (key->key() != Qt::Key_Space && key->key() != Qt::Key_Select))
+            break;
+        if (event->type() == QEvent::KeyPress)
+            ++m_nPressSerial;
+        m_bPressRunning = event->type() == QEvent::KeyPress;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
 bool NaviSliderFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_pContentButtonGroup && watched->isWidgetType()) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button && button->group() == m_pContentButtonGroup)
+            notePressEvent(event);
+    }
     if (m_pContentScrollArea &&
         (watched == m_pContentScrollArea->horizontalScrollBar() ||
             watched == m_pContentScrollArea->verticalScrollBar()) &&
@@ -1190,6 +1224,7 @@ bool NaviSliderFrame::eventFilter(QObject* watched, QEvent* event)
 void NaviSliderFrame::mousePressEvent(QMouseEvent* event)
 {
     grabMouse();
+    notePressEvent(event);
     m_lastPressedPos = event->localPos().toPoint();
     m_isMousePressed = true;
     QFrame::mousePressEvent(event);
@@ -1204,6 +1239,7 @@ void NaviSliderFrame::mouseMoveEvent(QMouseEvent* event)
 void NaviSliderFrame::mouseReleaseEvent(QMouseEvent* event)
 {
     releaseMouse();
+    notePressEvent(event);
     m_isMousePressed = false;
     QFrame::mouseReleaseEvent(event);
 }

@@ -97,6 +97,13 @@ public:
     QScrollArea* contentScrollArea() const { return m_pContentScrollArea; }
     bool isAllowDrag(QMouseEvent* event) const;
 
+    // Every press on the list or on one of its content buttons (mouse button, double click, or the
+    // space key on a focused button) gets a new serial number; a list ties what it remembers of a
+    // press to that number, so nothing from an earlier press outlives it.
+    quint64 pressSerial() const { return m_nPressSerial; }
+    // True from a press until its release.
+    bool isPressRunning() const { return m_bPressRunning; }
+
 signals:
     void itemAddButtonClicked();
     void itemToggled(QAbstractButton* button, bool b);
@@ -248,6 +255,10 @@ private:
     bool m_bInContentFrameResize = false;
     bool m_bResizeAgain = false;
     QSet<QToolButton*> m_cachedButtons; // the cache's members, for O(1) membership tests
+    quint64 m_nPressSerial = 0;
+    bool m_bPressRunning = false;
+
+    void notePressEvent(QEvent* event);
 };
 
 } // namespace Vireo::Widgets

@@ -1,5 +1,6 @@
 #include "inputdetailvlistwidget.h"
 
+#include <vireowidgets/foundation/pressedresource.h>
 #include <vireowidgets/foundation/qwraplabel.h>
 #include <vireowidgets/foundation/videopreviewwidget.h>
 
@@ -64,8 +65,24 @@ public:
         layout->addLayout(column, 1);
     }
 
+    // The input shown when the capture button went down: a rebuild between press and release may
+    // give the button another input, and the capture must not go to that one.
+    void slotCaptureButtonPressed() { m_pressedInput = shownInput(); }
+
+    ResourceIdentity shownInput() const
+    {
+        return interfaceIdentity(ResourceIdentity::Input, m_pContentButton->m_pDevice, m_pContentButton->input());
+    }
+
     void slotCaptureButtonClicked()
     {
+        const ResourceIdentity pressed = m_pressedInput;
+        m_pressedInput = ResourceIdentity();
+        const ResourceIdentity shown = shownInput();
+        if (shown.isValid() && pressed != shown) {
+            qWarning() << "Capture input failed: the button shows another input than the one pressed.";
+            return;
+        }
         auto device = DeviceList::instance()->activedDevice().lock();
         if (!device) {
             qWarning() << "The device is null";
@@ -101,6 +118,7 @@ public:
     }
 
     InputDetailContentButton* m_pContentButton;
+    ResourceIdentity m_pressedInput;
 };
 
 class InputGeneralContentButtonPrivate
@@ -175,6 +193,8 @@ InputDetailContentButton::InputDetailContentButton(
     , d(std::make_unique<Internal::InputDetailContentButtonPrivate>(this))
 {
     setFixedSize(DetailButtonSize);
+    connect(m_pBtnCapture, &QToolButton::pressed, d.get(),
+        &Internal::InputDetailContentButtonPrivate::slotCaptureButtonPressed);
     connect(m_pBtnCapture, &QToolButton::clicked, this, &InputDetailContentButton::signalCaptureButtonClicked);
     connect(m_pBtnCapture, &QToolButton::clicked, d.get(),
         &Internal::InputDetailContentButtonPrivate::slotCaptureButtonClicked);

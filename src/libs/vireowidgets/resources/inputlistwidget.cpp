@@ -471,7 +471,10 @@ void InputListWidget::startDrag(QMouseEvent* event)
         return;
     }
     auto* button = findContentButton(m_nPressedInputKeyNo);
-    if (!button)
+    // The pressed input itself, still on its button, in the device the list showed at the press.
+    if (!button || button->input().lock() != input ||
+        !m_pressedInput.matches(
+            Internal::interfaceIdentity(Internal::ResourceIdentity::Input, m_pDevice, input), pressSerial()))
         return;
     Internal::execInterfaceDrag(
         this, button, Vireo::Constants::MimeTypeInputKeyNo, input->interfaceId(), input->name(), m_dragPixmapSize);
@@ -481,12 +484,19 @@ void InputListWidget::slotInputPressed(quint32 keyNo)
 {
     qDebug().noquote().nospace() << "slotInputPressed m_nPressedInputKeyNo = " << keyNo;
     m_nPressedInputKeyNo = keyNo;
+    std::shared_ptr<Input> input;
+    if (auto device = m_pDevice.lock())
+        input = device->findInput(keyNo).lock();
+    m_pressedInput.record(
+        Internal::interfaceIdentity(Internal::ResourceIdentity::Input, m_pDevice, input), pressSerial());
 }
 
+// Any release ends the press, also one reported by a button that shows another input by now.
 void InputListWidget::slotInputReleased(quint32 keyNo)
 {
-    if (keyNo == m_nPressedInputKeyNo)
-        m_nPressedInputKeyNo = Internal::NoInterfaceKeyNo;
+    Q_UNUSED(keyNo)
+    m_nPressedInputKeyNo = Internal::NoInterfaceKeyNo;
+    m_pressedInput.clear();
 }
 
 void InputListWidget::resetHideContentButton(QToolButton* button)
@@ -497,8 +507,8 @@ void InputListWidget::resetHideContentButton(QToolButton* button)
 
 void InputListWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    Internal::handleInterfaceListMove(
-        m_nPressedInputKeyNo, isAllowDrag(event), m_bEnableDrag, event, [this, event] { startDrag(event); });
+    Internal::handleInterfaceListMove(m_nPressedInputKeyNo, m_pressedInput, *this, isAllowDrag(event), m_bEnableDrag,
+        event, [this, event] { startDrag(event); });
     NaviSliderFrame::mouseMoveEvent(event);
 }
 
@@ -507,20 +517,28 @@ void InputListWidget::mouseMoveEvent(QMouseEvent* event)
 
 namespace Internal {
 
-void handleInterfaceListMove(quint32& pressedKeyNo, bool beyondAllowedEdge, bool dragEnabled, const QMouseEvent* event,
-    const std::function<void()>& startDrag)
+void handleInterfaceListMove(quint32& pressedKeyNo, PressedResource& pressed, const NaviSliderFrame& list,
+    bool beyondAllowedEdge, bool dragEnabled, const QMouseEvent* event, const std::function<void()>& startDrag)
 {
+    if (pressedKeyNo != NoInterfaceKeyNo &&
+        (!list.isPressRunning() || !pressed.isCurrent(list.pressSerial()) || pressed.identity().key != pressedKeyNo)) {
+        pressedKeyNo = NoInterfaceKeyNo;
+        pressed.clear();
+    }
     if (pressedKeyNo == NoInterfaceKeyNo)
         return;
     if (beyondAllowedEdge) {
         if (dragEnabled && startDrag)
             startDrag();
         pressedKeyNo = NoInterfaceKeyNo;
+        pressed.clear();
         return;
     }
     const bool dragStillPossible = dragEnabled && event && (event->buttons() & Qt::LeftButton);
-    if (!dragStillPossible)
+    if (!dragStillPossible) {
         pressedKeyNo = NoInterfaceKeyNo;
+        pressed.clear();
+    }
 }
 
 QDrag* execInterfaceDrag(NaviSliderFrame* list, QWidget* button, const char* keyMimeType, quint32 keyNo,

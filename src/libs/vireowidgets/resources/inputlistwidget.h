@@ -1,6 +1,7 @@
 #pragma once
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/pressedresource.h>
 #include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
@@ -155,6 +156,7 @@ protected:
 
 private:
     bool m_bStyleRefreshQueued = false;
+    Internal::PressedResource m_pressedInput; // the pressed input as the device knows it, for its press only
 };
 
 // Pieces shared by the input and output lists (and their detail variants), written once.
@@ -218,8 +220,11 @@ Button* findInterfaceButton(const QList<QAbstractButton*>& buttons, quint32 keyN
 // the allowed edge starts `startDrag` (when drags are on) and ends the press. Any other move ends
 // the press too, unless a drag could still start from it (drags on, left button held): so a press
 // never outlives isEnableDrag(false), and with nothing pressed nothing is attempted.
-VIREOWIDGETS_EXPORT void handleInterfaceListMove(quint32& pressedKeyNo, bool beyondAllowedEdge, bool dragEnabled,
-    const QMouseEvent* event, const std::function<void()>& startDrag);
+// A pressed key left from an earlier press (whose release went unreported because its object had
+// vanished, or a press made beside the buttons since) is dropped first: it never starts a drag.
+VIREOWIDGETS_EXPORT void handleInterfaceListMove(quint32& pressedKeyNo, PressedResource& pressed,
+    const NaviSliderFrame& list, bool beyondAllowedEdge, bool dragEnabled, const QMouseEvent* event,
+    const std::function<void()>& startDrag);
 
 // Runs the drag of one input or output: the name as text, the key number as decimal digits under
 // `keyMimeType`, the shared drag picture and hot spot of `list`'s settings.

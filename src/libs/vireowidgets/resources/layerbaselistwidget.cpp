@@ -173,16 +173,17 @@ void LayerBaseListContentButton::mousePressEvent(QMouseEvent* event)
         emit layerBasePressed(m_pLayerBase);
 }
 
+// The release reports a click wherever it lands: a finger on the touch panel easily slides off the
+// button before it lifts. The tool button's own clicked() is not wired to slotButtonClicked, so one
+// press and release is one click.
 void LayerBaseListContentButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    // Sliding off a button before lifting the finger is how a touch user cancels: no click then.
-    const bool releasedOnButton = rect().contains(event->pos());
     QToolButton::mouseReleaseEvent(event);
     if (!hasLiveOwner())
         return;
     emit layerBaseReleased(m_pLayerBase);
     // A receiver of the release may have rebound this button.
-    if (releasedOnButton && hasLiveOwner())
+    if (hasLiveOwner())
         emit layerBaseClicked(m_pLayerBase);
 }
 
@@ -591,27 +592,32 @@ void LayerBaseListWidget::clearPressedLayer()
 {
     m_nPressedLayerBaseKeyNo = 255;
     m_nPressedLayerBaseKeyType = LayerType::Invalid;
+    m_pressedLayer.clear();
+}
+
+// The released (or clicked) layer is the one pressed in this press: same device, screen, number and type.
+bool LayerBaseListWidget::isPressedLayer(const std::weak_ptr<Layer>& pLayerBase) const
+{
+    return m_pressedLayer.matches(Internal::layerIdentity(m_pDevice, pLayerBase), pressSerial());
 }
 
 void LayerBaseListWidget::slotLayerBasePressed(std::weak_ptr<Layer> pLayerBase)
 {
     clearPressedLayer();
-    // Multiviewer lists select on click.
-    if (m_bMultiViewerForm)
-        return;
     if (auto layer = pLayerBase.lock()) {
         m_nPressedLayerBaseKeyNo = layer->layerId();
         m_nPressedLayerBaseKeyType = layer->layerType();
+        m_pressedLayer.record(Internal::layerIdentity(m_pDevice, pLayerBase), pressSerial());
     }
 }
 
 void LayerBaseListWidget::slotLayerBaseReleased(std::weak_ptr<Layer> pLayerBase)
 {
-    const quint8 pressedKeyNo = m_nPressedLayerBaseKeyNo;
-    const LayerType pressedKeyType = m_nPressedLayerBaseKeyType;
-    clearPressedLayer();
+    // Multiviewer lists select on the click that follows the release; it ends the press.
     if (m_bMultiViewerForm)
         return;
+    const bool pressedHere = isPressedLayer(pLayerBase);
+    clearPressedLayer();
     const auto device = m_pDevice.lock();
     const auto layer = pLayerBase.lock();
     if (!device || !layer)
@@ -619,7 +625,7 @@ void LayerBaseListWidget::slotLayerBaseReleased(std::weak_ptr<Layer> pLayerBase)
     const auto owner = layer->ownerScreen().lock();
     if (!owner)
         return;
-    if (layer->layerId() != pressedKeyNo || layer->layerType() != pressedKeyType)
+    if (!pressedHere)
         return;
 
     const QSignalBlocker blocker(this);
@@ -632,8 +638,12 @@ void LayerBaseListWidget::slotLayerBaseClicked(std::weak_ptr<Layer> pLayerBase)
     // Screen lists select on press and release of the same layer.
     if (!m_bMultiViewerForm)
         return;
+    // A click reported by a button must name the layer pressed on it; the host may also call the slot.
+    const bool fromButton = qobject_cast<LayerBaseListContentButton*>(sender()) != nullptr;
+    const bool pressedHere = !fromButton || isPressedLayer(pLayerBase);
+    clearPressedLayer();
     const auto layer = pLayerBase.lock();
-    if (!layer || !findContentButton(pLayerBase))
+    if (!pressedHere || !layer || !findContentButton(pLayerBase))
         return;
     const auto owner = layer->ownerScreen().lock();
     if (!owner)

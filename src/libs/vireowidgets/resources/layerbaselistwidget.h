@@ -5,6 +5,7 @@
 // and a release on the same button select that layer in the device.
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/pressedresource.h>
 #include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
@@ -154,11 +155,15 @@ private:
     bool isAdmitted(const std::weak_ptr<Vireo::BizModel::Layer>& layer);
     void hideLayerButton(LayerBaseListContentButton* button);
     void clearPressedLayer();
+    bool isPressedLayer(const std::weak_ptr<Vireo::BizModel::Layer>& pLayerBase) const;
     QList<LayerBaseListContentButton*> buttonsOfLayers(const QList<std::weak_ptr<Vireo::BizModel::Layer>>& layers);
 
     // A layer number alone is ambiguous (a regular layer and a cut layer may share it).
     LayerType m_nPressedLayerBaseKeyType = LayerType::Invalid;
     bool m_bMultiViewerForm = false;
+    // The number and type alone name a layer only within its screen: the press remembers the
+    // screen and the device too, for the running press only.
+    Internal::PressedResource m_pressedLayer;
 };
 
 } // namespace Vireo::Widgets

@@ -420,7 +420,10 @@ void OutputListWidget::startDrag(QMouseEvent* event)
     if (!output)
         return;
     auto* button = findWidgetItem(m_nPressedOutputKeyNo);
-    if (!button)
+    // The pressed output itself, still on its button, in the device the list showed at the press.
+    if (!button || button->output().lock() != output ||
+        !m_pressedOutput.matches(
+            Internal::interfaceIdentity(Internal::ResourceIdentity::Output, m_pDevice, output), pressSerial()))
         return;
     Internal::execInterfaceDrag(
         this, button, Vireo::Constants::MimeTypeOutputKeyNo, output->interfaceId(), output->name(), m_dragPixmapSize);
@@ -429,12 +432,18 @@ void OutputListWidget::startDrag(QMouseEvent* event)
 void OutputListWidget::slotOutputPressed(quint32 keyNo)
 {
     m_nPressedOutputKeyNo = keyNo;
+    std::shared_ptr<Output> output;
+    if (auto device = m_pDevice.lock())
+        output = device->findOutput(keyNo).lock();
+    m_pressedOutput.record(
+        Internal::interfaceIdentity(Internal::ResourceIdentity::Output, m_pDevice, output), pressSerial());
 }
 
 void OutputListWidget::slotOutputReleased(quint32 keyNo)
 {
     Q_UNUSED(keyNo)
     m_nPressedOutputKeyNo = Internal::NoInterfaceKeyNo;
+    m_pressedOutput.clear();
 }
 
 void OutputListWidget::mousePressEvent(QMouseEvent* event)
@@ -444,14 +453,15 @@ void OutputListWidget::mousePressEvent(QMouseEvent* event)
 
 void OutputListWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    Internal::handleInterfaceListMove(
-        m_nPressedOutputKeyNo, isAllowDrag(event), m_bEnableDrag, event, [this, event] { startDrag(event); });
+    Internal::handleInterfaceListMove(m_nPressedOutputKeyNo, m_pressedOutput, *this, isAllowDrag(event), m_bEnableDrag,
+        event, [this, event] { startDrag(event); });
     NaviSliderFrame::mouseMoveEvent(event);
 }
 
 void OutputListWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     m_nPressedOutputKeyNo = Internal::NoInterfaceKeyNo;
+    m_pressedOutput.clear();
     NaviSliderFrame::mouseReleaseEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/pressedresource.h>
 #include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
@@ -142,6 +143,7 @@ private:
         const std::shared_ptr<Vireo::BizModel::Output>& output);
 
     bool m_bStyleRefreshQueued = false;
+    Internal::PressedResource m_pressedOutput; // the pressed output as the device knows it, for its press only
 };
 
 } // namespace Vireo::Widgets

@@ -16,8 +16,10 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -63,8 +65,38 @@ namespace Internal {
 class ScreenHeaderItemPrivate
 {
 public:
+    enum OperatorInput { NoInput, MouseInput, KeyInput };
+
     QHBoxLayout* m_pLayout = nullptr;
+    // Set while the tab handles the operator's release (mouse) or key release (space): a toggle
+    // seen then is the operator's; any other toggle comes from code.
+    OperatorInput m_eOperatorInput = NoInput;
+    // The screen the tab showed when the space key went down.
+    ResourceIdentity m_keyPressedScreen;
 };
+
+namespace {
+
+// Marks a tab's operator input for the lifetime of the scope.
+class OperatorInputScope
+{
+public:
+    OperatorInputScope(ScreenHeaderItemPrivate::OperatorInput& input, ScreenHeaderItemPrivate::OperatorInput value)
+        : m_input(input)
+        , m_previous(input)
+    {
+        m_input = value;
+    }
+    ~OperatorInputScope() { m_input = m_previous; }
+    OperatorInputScope(const OperatorInputScope&) = delete;
+    OperatorInputScope& operator=(const OperatorInputScope&) = delete;
+
+private:
+    ScreenHeaderItemPrivate::OperatorInput& m_input;
+    ScreenHeaderItemPrivate::OperatorInput m_previous;
+};
+
+} // namespace
 
 class ScreenHeaderListWidgetPrivate : public QObject
 {
@@ -96,7 +128,24 @@ public slots:
     void slotMultiCheckboxChecked(bool checked);
     void slotRestoreDefaultLayout();
     void slotItemViewingToggled(ScreenHeaderItem* item, bool viewing);
+
+    // True when the toggle of `item` comes from the operator's click on the screen it shows now.
+    bool isOperatorToggle(ScreenHeaderItem* item) const;
 };
+
+bool ScreenHeaderListWidgetPrivate::isOperatorToggle(ScreenHeaderItem* item) const
+{
+    const ResourceIdentity shown = screenIdentity(q_ptr->m_pDevice, item->screenBase(), item->sceneType());
+    switch (item->d->m_eOperatorInput) {
+    case ScreenHeaderItemPrivate::MouseInput:
+        return q_ptr->m_pressedScreenIdentity.matches(shown, q_ptr->pressSerial());
+    case ScreenHeaderItemPrivate::KeyInput:
+        return shown.isValid() && shown == item->d->m_keyPressedScreen;
+    case ScreenHeaderItemPrivate::NoInput:
+        break;
+    }
+    return false;
+}
 
 void ScreenHeaderListWidgetPrivate::slotItemSelectedClicked(QAbstractButton* button)
 {
@@ -111,6 +160,14 @@ void ScreenHeaderListWidgetPrivate::slotItemSelectedToggled(QAbstractButton* but
     // Code-driven changes (rebuilds, drag look) are never sent back to the device.
     if (!item || q->isItemIniting() || item->dragState() || !m_bResponseSelectedScreenSignal)
         return;
+    // The strip's own changes (a neighbour re-checked after a removal, activation by the host) stay
+    // in the strip. A click whose tab was given another screen since the press is undone.
+    if (item->d->m_eOperatorInput == ScreenHeaderItemPrivate::NoInput)
+        return;
+    if (!isOperatorToggle(item)) {
+        item->setCheckedQuietly(!checked);
+        return;
+    }
 
     const QSignalBlocker groupBlocker(q->m_pContentButtonGroup);
     const QList<ScreenHeaderItem*> items = q->stripItems();
@@ -329,6 +386,27 @@ void ScreenHeaderItem::setIsDragState(bool state)
 bool ScreenHeaderItem::dragState() const
 {
     return m_IsDragState;
+}
+
+void ScreenHeaderItem::mouseReleaseEvent(QMouseEvent* event)
+{
+    const Internal::OperatorInputScope scope(d->m_eOperatorInput, Internal::ScreenHeaderItemPrivate::MouseInput);
+    ScreenListContentButton::mouseReleaseEvent(event);
+}
+
+void ScreenHeaderItem::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select))
+        d->m_keyPressedScreen = Internal::screenIdentity(m_pDevice, m_pScreenBase, m_nSceneType);
+    ScreenListContentButton::keyPressEvent(event);
+}
+
+void ScreenHeaderItem::keyReleaseEvent(QKeyEvent* event)
+{
+    const Internal::OperatorInputScope scope(d->m_eOperatorInput, Internal::ScreenHeaderItemPrivate::KeyInput);
+    ScreenListContentButton::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        d->m_keyPressedScreen = Internal::ResourceIdentity();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -742,12 +820,20 @@ void ScreenHeaderListWidget::startDrag(QMouseEvent* event)
 {
     d->m_pDraggedItem = nullptr;
     d->m_pPressedNextBtn = findNextContentButton(findContentButton(m_pPressedScreenBase));
+    const Internal::ResourceIdentity pressed = m_pressedScreenIdentity.identity();
     ScreenListWidget::startDrag(event);
     // No drag ran (device, screen or tab gone): nothing to put back, no order to write.
     if (!d->m_pDraggedItem)
         return;
     setDragButtonState(d->m_pDraggedItem, false);
-    updateScreenGeneral();
+    // The order is the operator's move of the pressed screen: when that screen went away during the
+    // drag (or its tab shows another one now), there is no move to report.
+    const Internal::ResourceIdentity dragged =
+        Internal::screenIdentity(m_pDevice, d->m_pDraggedItem->screenBase(), d->m_pDraggedItem->sceneType());
+    if (dragged.isValid() && dragged == pressed)
+        updateScreenGeneral();
+    else
+        qWarning("The dragged screen is gone; the screen order is not written.");
     d->m_pDraggedItem = nullptr;
     d->m_pPressedNextBtn = nullptr;
     d->m_pLastMoveScreenBtn = nullptr;
@@ -786,6 +872,8 @@ void ScreenHeaderListWidget::updateScreenGeneral()
         records.append(record);
         screens.push_back(std::move(screen));
     }
+    if (records.isEmpty())
+        return;
     const auto control = Vireo::ModelControl::Device::screenModelControl(ScreenEnum::RegularScreen, device);
     if (!control || !control->updateGeneral(records)) {
         qWarning("Modify screen index has failed!");

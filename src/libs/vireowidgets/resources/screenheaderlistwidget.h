@@ -17,6 +17,7 @@ class QDragLeaveEvent;
 class QDragMoveEvent;
 class QDropEvent;
 class QHBoxLayout;
+class QKeyEvent;
 class QLabel;
 class QMimeData;
 class QToolButton;
@@ -59,7 +60,14 @@ public slots:
 signals:
     void screenViewingToggled(ScreenHeaderItem* item, bool viewing);
 
+protected:
+    // Mark the toggles made by the operator's click (mouse or space key) apart from those made by code.
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
 private:
+    friend class Internal::ScreenHeaderListWidgetPrivate;
     void refreshNameCheckedLook();
 
     QToolButton* m_pViewScreenBtn = nullptr;

@@ -444,22 +444,24 @@ void ScreenListWidget::resetHideContentButton(QToolButton* button)
 
 void ScreenListWidget::slotScreenPressed(std::weak_ptr<Vireo::BizModel::Screen> wScreenBase, const int& nSceneType)
 {
+    m_pressedScreenIdentity.record(Internal::screenIdentity(m_pDevice, wScreenBase, nSceneType), pressSerial());
     m_pPressedScreenBase = std::move(wScreenBase);
     m_nPressedSceneType = SceneType(nSceneType);
 }
 
+// Any release ends the press: one that does not match it (its screen vanished, or the button now
+// shows another one) must not leave it behind for a later move to drag.
 void ScreenListWidget::slotScreenReleased(std::weak_ptr<Vireo::BizModel::Screen> wScreenBase, const int&)
 {
-    auto pressed = m_pPressedScreenBase.lock();
-    auto released = wScreenBase.lock();
-    if (pressed && released && pressed == released)
-        clearPressedScreen();
+    Q_UNUSED(wScreenBase)
+    clearPressedScreen();
 }
 
 void ScreenListWidget::clearPressedScreen()
 {
     m_pPressedScreenBase.reset();
     m_nPressedSceneType = SceneType::Invalid;
+    m_pressedScreenIdentity.clear();
 }
 
 void ScreenListWidget::mouseMoveEvent(QMouseEvent* event)
@@ -468,6 +470,9 @@ void ScreenListWidget::mouseMoveEvent(QMouseEvent* event)
         NaviSliderFrame::mouseMoveEvent(event);
         return;
     }
+    // A press that ended, or that was not made on a screen button, drags nothing.
+    if (!isPressRunning() || !m_pressedScreenIdentity.isCurrent(pressSerial()))
+        clearPressedScreen();
     if (m_bEnableDrag)
         startDrag(event);
     NaviSliderFrame::mouseMoveEvent(event);
@@ -494,7 +499,10 @@ void ScreenListWidget::startDrag(QMouseEvent*)
             return;
         }
         button = findContentButton(screen->screenIdentity(), m_nPressedSceneType);
-        if (!button) {
+        // The pressed screen itself, still shown by its button, or no drag.
+        if (!button || button->screenBase().lock() != screen ||
+            !m_pressedScreenIdentity.matches(
+                Internal::screenIdentity(m_pDevice, screen, m_nPressedSceneType), pressSerial())) {
             delete mime;
             return;
         }

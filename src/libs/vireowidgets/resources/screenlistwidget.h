@@ -4,6 +4,7 @@
 // navigation slider frame. Concrete lists supply the button factory and the layout.
 
 #include <vireowidgets/foundation/navisliderframe.h>
+#include <vireowidgets/foundation/pressedresource.h>
 #include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
@@ -161,7 +162,8 @@ protected:
     bool m_bEnableDrag = true;
     ReadScreenVideoFrameCallback m_cbReadScreenVideo;
 
-private:
+    // What the operator pressed, by the device's identity of it, for the running press only.
+    Internal::PressedResource m_pressedScreenIdentity;
     void clearPressedScreen();
 };
 

@@ -13,7 +13,8 @@ const QString octet = QStringLiteral("(?:25[0-5]|2[0-4][0-9]|1[0-9]{2}|[1-9]?[0-
 
 const QRegularExpression& addressExpression()
 {
-    static const QRegularExpression expression(QStringLiteral("^%1\\.%1\\.%1\\.%1$").arg(octet));
+    // \A and \z: "$" would also match before a final newline.
+    static const QRegularExpression expression(QStringLiteral("\\A%1\\.%1\\.%1\\.%1\\z").arg(octet));
     return expression;
 }
 
