@@ -30,6 +30,10 @@ public:
     // Screens for `buttons` buttons of a list showing both scenes: buttons / 2 screens (regular,
     // then AUX once the 8-bit regular numbers run out), each with one output.
     void addScreensForButtons(int buttons);
+    // n main outputs, each on a connector of its own, none used by a screen.
+    void addOutputs(int n);
+    // One regular screen with n <= 256 regular program layers; returns that screen.
+    std::weak_ptr<BizModel::Screen> addScreenWithLayers(int n);
 
 private:
     std::weak_ptr<BizModel::Device> m_device;

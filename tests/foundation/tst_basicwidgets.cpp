@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QFrame>
+#include <QPainter>
 #include <QScreen>
 #include <QtTest>
 
@@ -48,6 +49,8 @@ private slots:
     void videoColours();
     void videoWithoutPicture();
     void videoScalesPicture();
+    void videoScalesFrameToItsSize_data();
+    void videoScalesFrameToItsSize();
     void videoBadge();
     void videoCoversOnlyWhatItPaints();
 };
@@ -287,6 +290,48 @@ void tst_BasicWidgets::videoScalesPicture()
     video.getVideoFrame().fill(QColor(255, 255, 0));
     video.refreshVideo();
     QVERIFY(allPixels(video.grab().toImage(), QRect(), false, qRgb(255, 255, 0)));
+}
+
+void tst_BasicWidgets::videoScalesFrameToItsSize_data()
+{
+    QTest::addColumn<QSize>("frameSize");
+    QTest::addColumn<QImage::Format>("format");
+    QTest::newRow("full frame") << QSize(1920, 1080) << QImage::Format_RGB32;
+    QTest::newRow("full frame with alpha") << QSize(1920, 1080) << QImage::Format_ARGB32_Premultiplied;
+    QTest::newRow("other format") << QSize(640, 360) << QImage::Format_RGB888;
+    QTest::newRow("slightly larger") << QSize(80, 50) << QImage::Format_RGB32;
+    QTest::newRow("smaller") << QSize(16, 8) << QImage::Format_RGB32;
+}
+
+// Each quarter of the frame in a colour of its own: every quarter lands where it belongs, with
+// its channels intact, at the preview's size and again after a resize.
+void tst_BasicWidgets::videoScalesFrameToItsSize()
+{
+    QFETCH(QSize, frameSize);
+    QFETCH(QImage::Format, format);
+    const QColor colours[] = {QColor(200, 100, 50), QColor(10, 220, 130), QColor(250, 5, 180), QColor(60, 70, 240)};
+    QImage frame(frameSize, format);
+    const int halfWidth = frameSize.width() / 2;
+    const int halfHeight = frameSize.height() / 2;
+    {
+        QPainter painter(&frame);
+        painter.fillRect(0, 0, halfWidth, halfHeight, colours[0]);
+        painter.fillRect(halfWidth, 0, frameSize.width() - halfWidth, halfHeight, colours[1]);
+        painter.fillRect(0, halfHeight, halfWidth, frameSize.height() - halfHeight, colours[2]);
+        painter.fillRect(
+            halfWidth, halfHeight, frameSize.width() - halfWidth, frameSize.height() - halfHeight, colours[3]);
+    }
+    VideoPreviewWidget video;
+    video.setVideoFrame(frame);
+    for (const QSize size : {QSize(64, 36), QSize(32, 18)}) {
+        video.resize(size);
+        const QImage shown = video.grab().toImage();
+        QCOMPARE(shown.size(), size);
+        const int x[] = {size.width() / 4, 3 * size.width() / 4};
+        const int y[] = {size.height() / 4, 3 * size.height() / 4};
+        for (int quarter = 0; quarter < 4; ++quarter)
+            QCOMPARE(shown.pixelColor(x[quarter % 2], y[quarter / 2]), colours[quarter]);
+    }
 }
 
 void tst_BasicWidgets::videoBadge()

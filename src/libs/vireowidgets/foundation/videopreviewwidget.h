@@ -17,16 +17,16 @@ inline const QColor InvalidVideo = QColor(23, 24, 26, 255);
 
 namespace Vireo::Widgets {
 
-// Paints a still video picture scaled to its size, optionally with a small "forbidden" badge in
-// the top-left corner.
+// Paints a still video picture scaled to its size (smoothly, ignoring the aspect ratio), optionally with a small
+// "forbidden" badge in the top-left corner.
 class VIREOWIDGETS_EXPORT VideoPreviewWidget : public QWidget
 {
     Q_OBJECT
 public:
     explicit VideoPreviewWidget(QWidget* parent = nullptr);
 
-    // The picture itself, for callers that fill it in place.
-    QImage& getVideoFrame() { return m_imgVideoPreview; }
+    // The picture itself, for callers that fill it in place (then call refreshVideo()).
+    QImage& getVideoFrame();
     void setVideoFrame(const QImage& image);
     void refreshVideo();
     void setForbiddenIconVisible(bool visible);
@@ -34,12 +34,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void setOpaquePainting(bool opaque);
 
+    const QImage& scaledFrame();
+
     QImage m_imgVideoPreview;
-    QPixmap m_pixForbiddenIcon;
+    // The picture scaled to the widget's size once per frame and drawn as it is on repaints; made
+    // on the first paint of a picture of another size.
+    QImage m_imgScaled;
+    bool m_bScaledStale = true;
     bool m_isShowForbiddenIcon = false;
 };
 
