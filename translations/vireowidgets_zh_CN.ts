@@ -544,11 +544,11 @@ Please verify the correct directory name was given.</source>
     </message>
     <message>
         <source>Full</source>
-        <translation>全范围</translation>
+        <translation>完全</translation>
     </message>
     <message>
         <source>Limited</source>
-        <translation>有限范围</translation>
+        <translation>有限</translation>
     </message>
     <message>
         <source>bit</source>
