@@ -163,17 +163,16 @@ public:
 
     void retranslateUi()
     {
-        auto tr = [](const char* text) { return QCoreApplication::translate("LiveCaptureFrame", text); };
-        label->setText(tr("CaptureTitle"));
-        caputureHeadtitle->setText(tr("CaputurePicturePreview"));
-        label_Name->setText(tr("Name"));
-        label_resolution_2->setText(tr("Resolution"));
-        label_location->setText(tr("Save Location"));
-        radioButton_BKG->setText(tr("BKG"));
-        radioButton_OSD->setText(tr("OSD"));
-        pushButton_capture->setText(tr("Capture"));
-        pushButton_save->setText(tr("Save"));
-        pushButton_cancel->setText(tr("Cancel"));
+        label->setText(QCoreApplication::translate("LiveCaptureFrame", "CaptureTitle"));
+        caputureHeadtitle->setText(QCoreApplication::translate("LiveCaptureFrame", "CaputurePicturePreview"));
+        label_Name->setText(QCoreApplication::translate("LiveCaptureFrame", "Name"));
+        label_resolution_2->setText(QCoreApplication::translate("LiveCaptureFrame", "Resolution"));
+        label_location->setText(QCoreApplication::translate("LiveCaptureFrame", "Save Location"));
+        radioButton_BKG->setText(QCoreApplication::translate("LiveCaptureFrame", "BKG"));
+        radioButton_OSD->setText(QCoreApplication::translate("LiveCaptureFrame", "OSD"));
+        pushButton_capture->setText(QCoreApplication::translate("LiveCaptureFrame", "Capture"));
+        pushButton_save->setText(QCoreApplication::translate("LiveCaptureFrame", "Save"));
+        pushButton_cancel->setText(QCoreApplication::translate("LiveCaptureFrame", "Cancel"));
     }
 };
 

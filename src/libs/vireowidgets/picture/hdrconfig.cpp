@@ -1,5 +1,6 @@
 #include "hdrconfig.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDomDocument>
 #include <QDomElement>
@@ -164,6 +165,8 @@ void HDRConfig::destroyInstance()
     s_instance = nullptr;
 }
 
+// The messages name their context in full: lupdate loses the namespace after the header's enum
+// with a fixed underlying type and would file a plain tr() under the wrong context.
 bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
 {
     auto refuse = [&errMsg](const QString& message) {
@@ -173,25 +176,34 @@ bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
     };
 
     if (cfgFullPath.isEmpty())
-        return refuse(tr("Invalid file path!"));
+        return refuse(QCoreApplication::translate("Vireo::Widgets::HDRConfig", "Invalid file path!"));
 
     QFile file(cfgFullPath);
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "open file:" << cfgFullPath << " error code:" << file.error();
-        return refuse(tr("Fail to open file [%1]!").arg(cfgFullPath));
+        return refuse(
+            QCoreApplication::translate("Vireo::Widgets::HDRConfig", "Fail to open file [%1]!").arg(cfgFullPath));
     }
     QByteArray content = readBounded(file, MaxConfigFileSize + 1);
     if (content.size() > MaxConfigFileSize)
-        return refuse(tr("File [%1] is too large (more than %2 bytes)!").arg(cfgFullPath).arg(MaxConfigFileSize));
+        return refuse(
+            QCoreApplication::translate("Vireo::Widgets::HDRConfig", "File [%1] is too large (more than %2 bytes)!")
+                .arg(cfgFullPath)
+                .arg(MaxConfigFileSize));
     file.close();
 
     switch (scanMarkup(content, MaxElementDepth)) {
     case Markup::Fine:
         break;
     case Markup::TooDeep:
-        return refuse(tr("File [%1] nests elements deeper than %2 levels!").arg(cfgFullPath).arg(MaxElementDepth));
+        return refuse(
+            QCoreApplication::translate("Vireo::Widgets::HDRConfig", "File [%1] nests elements deeper than %2 levels!")
+                .arg(cfgFullPath)
+                .arg(MaxElementDepth));
     case Markup::DeclaresEntities:
-        return refuse(tr("File [%1] declares entities, which a configuration file may not use!").arg(cfgFullPath));
+        return refuse(QCoreApplication::translate(
+            "Vireo::Widgets::HDRConfig", "File [%1] declares entities, which a configuration file may not use!")
+                          .arg(cfgFullPath));
     }
 
     QDomDocument document;
@@ -199,17 +211,22 @@ bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
     int line = 0;
     int column = 0;
     if (!document.setContent(content, &parserMessage, &line, &column))
-        return refuse(tr("Parse error at line %1, column %2:\n%3").arg(line).arg(column).arg(parserMessage));
+        return refuse(QCoreApplication::translate("Vireo::Widgets::HDRConfig", "Parse error at line %1, column %2:\n%3")
+                          .arg(line)
+                          .arg(column)
+                          .arg(parserMessage));
     // The raw bytes go before the tree is walked: freeing a large block after the tree's many small
     // ones makes the allocator consolidate them all at once.
     content = QByteArray();
 
     const QDomElement root = document.documentElement();
     if (root.tagName() != QLatin1String("Vireo"))
-        return refuse(tr("This file is not a valid configuration file."));
+        return refuse(
+            QCoreApplication::translate("Vireo::Widgets::HDRConfig", "This file is not a valid configuration file."));
     if (root.hasAttribute(QStringLiteral("version")) &&
         root.attribute(QStringLiteral("version")) != QLatin1String("1.0"))
-        return refuse(tr("This file is not a valid configuration file of version 1.0 ."));
+        return refuse(QCoreApplication::translate(
+            "Vireo::Widgets::HDRConfig", "This file is not a valid configuration file of version 1.0 ."));
 
     for (QDomElement keyElement = root.firstChildElement(QStringLiteral("Key")); !keyElement.isNull();
          keyElement = keyElement.nextSiblingElement(QStringLiteral("Key"))) {

@@ -51,12 +51,24 @@ QSize pictureSize(const QSize& realSize, const std::shared_ptr<QImage>& image)
     return QSize(0, 0);
 }
 
-void labelFields(RectEditFrame* frame, const char* context)
+// The field names of the cut and the scale form, in the order of kFields. Each form is a
+// translation context of its own; the names are marked so that lupdate catalogues them.
+struct FormFields
 {
-    frame->setLabelText(RectEditFrame::X, QCoreApplication::translate(context, "X"));
-    frame->setLabelText(RectEditFrame::Y, QCoreApplication::translate(context, "Y"));
-    frame->setLabelText(RectEditFrame::Width, QCoreApplication::translate(context, "Width"));
-    frame->setLabelText(RectEditFrame::Height, QCoreApplication::translate(context, "Height"));
+    const char* context;
+    const char* names[4];
+};
+const FormFields kCutFields = {"MaterailCutWidget",
+    {QT_TRANSLATE_NOOP("MaterailCutWidget", "X"), QT_TRANSLATE_NOOP("MaterailCutWidget", "Y"),
+        QT_TRANSLATE_NOOP("MaterailCutWidget", "Width"), QT_TRANSLATE_NOOP("MaterailCutWidget", "Height")}};
+const FormFields kScaleFields = {"MaterailScaleWidget",
+    {QT_TRANSLATE_NOOP("MaterailScaleWidget", "X"), QT_TRANSLATE_NOOP("MaterailScaleWidget", "Y"),
+        QT_TRANSLATE_NOOP("MaterailScaleWidget", "Width"), QT_TRANSLATE_NOOP("MaterailScaleWidget", "Height")}};
+
+void labelFields(RectEditFrame* frame, const FormFields& form)
+{
+    for (int i = 0; i < 4; ++i)
+        frame->setLabelText(kFields[i], QCoreApplication::translate(form.context, form.names[i]));
 }
 
 void shapeFields(RectEditFrame* frame)
@@ -187,7 +199,7 @@ void MaterailCutWidget::init()
     ui->rectEditFrame->setContentsMargins(20, 0, 0, 0);
     ui->rectEditFrame->setHorizontalSpacing(8, 8);
     shapeFields(ui->rectEditFrame);
-    labelFields(ui->rectEditFrame, "MaterailCutWidget");
+    labelFields(ui->rectEditFrame, kCutFields);
     layout->addWidget(ui->rectEditFrame);
 
     // Each cut page has its own scene and items, so two pages never share a frame.
@@ -374,7 +386,7 @@ void MaterailScaleWidget::createWidget()
     ui->sizeFrame->setObjectName(QStringLiteral("sizeFrame"));
     ui->sizeFrame->setHorizontalSpacing(16, 8);
     shapeFields(ui->sizeFrame);
-    labelFields(ui->sizeFrame, "MaterailScaleWidget");
+    labelFields(ui->sizeFrame, kScaleFields);
     const QSize save = calSaveSize();
     ui->sizeFrame->setRange(RectEditFrame::AllFields, 0, std::max({save.width(), save.height(), 0}));
     ui->sizeFrame->setValues(0, 0, save.width(), save.height());

@@ -488,9 +488,8 @@ void Ui_userKeyModifyDialog::retranslateUi(QFrame* form)
     form->setWindowTitle(QCoreApplication::translate("userKeyModifyDialog", "Form"));
     labelParameter->setText(QCoreApplication::translate("userKeyModifyDialog", "  parameter"));
     labelAttribute->setText(QCoreApplication::translate("userKeyModifyDialog", "  attribute"));
-    const QList<QToolButton*> props = propertyButtons();
-    for (int i = 0; i < props.size(); ++i)
-        props.at(i)->setText(QCoreApplication::translate("userKeyModifyDialog", Properties[i].text));
+    // The property names are catalogued once, under the attribute panel's context.
+    translateProperties(propertyButtons());
     labelName->setText(QCoreApplication::translate("userKeyModifyDialog", "name"));
     labelColor->setText(QCoreApplication::translate("userKeyModifyDialog", "Label Color"));
     labelSort->setText(QCoreApplication::translate("userKeyModifyDialog", "sort"));
