@@ -269,7 +269,6 @@ void SimulatedDevice::build()
 }
 
 void SimulatedDevice::buildTakeOver()
-void SimulatedDevice::buildUserKeys()
 {
     auto device = m_device.lock();
     if (!device)
@@ -294,6 +293,13 @@ void SimulatedDevice::handControlToOtherClient()
 {
     buildTakeOver();
     emit Vireo::BizModel::DeviceList::instance()->signalDeviceMasterControlStatusChanged(m_device);
+}
+
+void SimulatedDevice::buildUserKeys()
+{
+    auto device = m_device.lock();
+    if (!device)
+        return;
     namespace E = Vireo::BizModel::Enum;
     const QSignalBlocker blocker(device.get());
     auto main = device->findScreen(E::Screen::RegularScreen, 1).lock();
@@ -381,6 +387,20 @@ bool SimulatedDevice::readInputFrame(std::weak_ptr<Vireo::BizModel::Input> input
 // Capture, crop and thumbnail pages: a material store with a budget that a large picture exceeds,
 // and a matting pick point on the selected input.
 void SimulatedDevice::addCaptureData()
+{
+    auto device = m_device.lock();
+    if (!device)
+        return;
+    const QSignalBlocker blocker(device.get());
+    // 80 MiB of BKG memory, about half of it used by the stored pictures: a 6000 x 3000 picture
+    // needs cutting or scaling, a captured 1920 x 1080 still fits.
+    device->setBKGTotalCapacity(80ull * 1024 * 1024);
+    device->setImageLimit(E::File::BKG, 64);
+    device->setImageLimit(E::File::OSD, 64);
+    if (auto input = device->findInput(0).lock())
+        input->setPickPoint(QPoint(2600, 700));
+}
+
 // More stored pictures for the gallery page, drawn by code: skies, patterns and logos of
 // different sizes (the main screen's layers already show "Stage" and "Logo").
 void SimulatedDevice::addGalleryPictures()
