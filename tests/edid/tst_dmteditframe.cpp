@@ -159,6 +159,8 @@ private slots:
     void customTemplateIsOverwritten();
     void unfitTimingIsNeverWritten_data();
     void unfitTimingIsNeverWritten();
+    void spoiledTemplateIsNotWrittenOver_data();
+    void spoiledTemplateIsNotWrittenOver();
     void shownTimingPresetOrCustom();
     void editedRowMakesCustomTiming();
     void zeroRateFollowsPixelClock();
@@ -498,6 +500,36 @@ void TestDMTEditFrame::unfitTimingIsNeverWritten()
     // No temporary file is left beside it either.
     QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("unfit-%1*").arg(m_run)}, QDir::Files | QDir::Hidden).size(),
         targetExists ? 1 : 0);
+}
+
+void TestDMTEditFrame::spoiledTemplateIsNotWrittenOver_data()
+{
+    QTest::addColumn<int>("cut");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("checksum") << 0 << "EDID checksum error in block 0.";
+    QTest::newRow("shortened") << 128 << "%1 is not a 256-byte EDID template.";
+}
+
+// The template chosen is spoiled after it was listed: the save is refused, nothing is written.
+void TestDMTEditFrame::spoiledTemplateIsNotWrittenOver()
+{
+    QFETCH(int, cut);
+    QFETCH(QString, reason);
+    DMTEditFrame frame;
+    frame.initEdidTemplate(Connector::HDMI_1_4);
+    frame.findChild<QComboBox*>(QStringLiteral("ExistEDIDFileComoBox"))
+        ->setCurrentIndex(listedIndex(frame, "vireo_720p60"));
+    const QString base = m_templates + QStringLiteral("/vireo_720p60.bin");
+    QByteArray spoiled = readAll(base);
+    spoiled[20] = char(spoiled.at(20) ^ 0x01);
+    QVERIFY(writeBytes(base, cut ? spoiled.left(cut) : spoiled));
+    const QString target = m_dir.path() + QStringLiteral("/spoiled-%1.bin").arg(++m_run);
+    frame.setEDIDSaveFilePath(target);
+    QTest::ignoreMessage(QtDebugMsg, "write file in DMTEditFrame failed");
+    frame.slot_saveEDIDToFile(p1080());
+    QCOMPARE(frame.lastSaveError(), reason.contains(QLatin1String("%1")) ? reason.arg(base) : reason);
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(!Vireo::Fixture::commandNames().contains(QStringLiteral("EDIDHelper::writeEDID")));
 }
 
 void TestDMTEditFrame::shownTimingPresetOrCustom()
