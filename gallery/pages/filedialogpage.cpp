@@ -5,6 +5,7 @@
 #include "pagekit.h"
 #include "pageregistry.h"
 #include "simulateddevice.h"
+#include "simulatedusbdrive.h"
 
 #include <vireowidgets/edid/edidimportexport.h>
 #include <vireowidgets/media/filedialogex.h>
@@ -25,102 +26,10 @@
 namespace {
 
 using namespace Vireo::Widgets;
+using Vireo::Gallery::sampleTiming;
+using Vireo::Gallery::SimulatedUsbDrive;
 using Vireo::Utils::EDIDHelper;
 using Vireo::Utils::EDIDTiming;
-
-EDIDTiming timing(int horActive, int verActive, int horTotal, int verTotal, float refresh)
-{
-    EDIDTiming t;
-    t.horActive = horActive;
-    t.horFrontPorch = (horTotal - horActive) / 4;
-    t.horSync = (horTotal - horActive) / 4;
-    t.horTotal = horTotal;
-    t.verActive = verActive;
-    t.verFrontPorch = 4;
-    t.verSync = 5;
-    t.verTotal = verTotal;
-    t.refresh = refresh;
-    t.pixelClock = quint64(double(horTotal) * verTotal * refresh);
-    return t;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The simulated drive: <temp>/mnt/sdb1, announced to the dialog's drive watcher and to its USB
-// drive test (through a probe command that prints what blkid prints for it).
-class SimulatedUsbDrive
-{
-public:
-    SimulatedUsbDrive()
-    {
-        if (!m_dir.isValid())
-            return;
-        m_root = m_dir.filePath(QStringLiteral("mnt/sdb1"));
-        QDir root(m_root);
-        struct Folder
-        {
-            const char* name;
-            const char* suffixes;
-            int count;
-        };
-        const Folder folders[] = {
-            {"Images", "png jpg bmp", 120},
-            {"Video", "mp4 avi flv", 36},
-            {"Documents", "docx xlsx pptx doc", 40},
-            {"Projects", "vireopro vireo", 24},
-            {"Upgrade", "img zip", 6},
-            {"Logs", "log txt", 60},
-        };
-        for (const Folder& folder : folders) {
-            root.mkpath(QLatin1String(folder.name));
-            const QStringList suffixes = QString::fromLatin1(folder.suffixes).split(QLatin1Char(' '));
-            for (int i = 0; i < folder.count; ++i) {
-                const QString name = QStringLiteral("%1/%2_%3.%4")
-                                         .arg(QLatin1String(folder.name))
-                                         .arg(QString::fromLatin1(folder.name).toLower())
-                                         .arg(i + 1, 3, 10, QLatin1Char('0'))
-                                         .arg(suffixes.at(i % suffixes.size()));
-                writeBytes(root.filePath(name), QByteArray("simulated"));
-            }
-        }
-        root.mkpath(QStringLiteral("EDID/Archive"));
-        const struct
-        {
-            const char* name;
-            EDIDTiming timing;
-        } edids[] = {
-            {"HDMI1_1080p60.bin", timing(1920, 1080, 2200, 1125, 60.f)},
-            {"HDMI2_2160p30.bin", timing(3840, 2160, 4400, 2250, 30.f)},
-            {"DP1_1440p60.bin", timing(2560, 1440, 2720, 1481, 60.f)},
-            {"DVI1_720p60.dat", timing(1280, 720, 1650, 750, 60.f)},
-            {"Archive/SDI_1080p50.bin", timing(1920, 1080, 2640, 1125, 50.f)},
-        };
-        for (const auto& edid : edids)
-            writeBytes(
-                root.filePath(QStringLiteral("EDID/") + QLatin1String(edid.name)), EDIDHelper::buildEDID(edid.timing));
-        // One that the import refuses: its checksum byte is off by one.
-        QByteArray broken = EDIDHelper::buildEDID(timing(1024, 768, 1344, 806, 60.f));
-        broken[127] = char(broken.at(127) + 1);
-        writeBytes(root.filePath(QStringLiteral("EDID/broken_checksum.bin")), broken);
-        writeBytes(root.filePath(QStringLiteral("readme.txt")), QByteArray("Simulated USB flash disk\n"));
-        writeBytes(root.filePath(QStringLiteral("EDID_default.bin")),
-            EDIDHelper::buildEDID(timing(1920, 1080, 2200, 1125, 60.f)));
-
-        Vireo::Utils::UDiskWatcher::setDrives({{QStringLiteral("sdb1"), m_root}});
-        FileDialogEx::setUSBDriveProbe(m_dir.filePath(QStringLiteral("mnt")),
-            QStringLiteral("printf '/dev/sdb1: LABEL=\"VIREO\" UUID=\"5A1E-0C3D\" TYPE=\"vfat\"\\n'"));
-    }
-
-    QString root() const { return m_root; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_root;
-};
 
 QString describe(const QByteArray& image)
 {
@@ -212,8 +121,9 @@ private:
             }
         });
         connect(exportButton, &QPushButton::clicked, this, [this] {
-            const QByteArray image =
-                m_image.isEmpty() ? Vireo::Utils::EDIDHelper::buildEDID(timing(1920, 1080, 2200, 1125, 60.f)) : m_image;
+            const QByteArray image = m_image.isEmpty()
+                ? Vireo::Utils::EDIDHelper::buildEDID(sampleTiming(1920, 1080, 2200, 1125, 60.f))
+                : m_image;
             EdidImportExport io(window());
             if (!io.setSaveFileDialog(QStringLiteral(".bin"), QStringLiteral("HDMI1"), QStringLiteral("Input"))) {
                 m_pReadout->setText(tr("Export not done."));
@@ -227,7 +137,7 @@ private:
         return Vireo::Gallery::framed(tr("EDID import and export"), content, this);
     }
 
-    SimulatedUsbDrive m_drive;
+    SimulatedUsbDrive& m_drive = SimulatedUsbDrive::shared();
     FileDialogEx* m_pBrowser = nullptr;
     QLabel* m_pReadout = nullptr;
     QByteArray m_image;

@@ -88,6 +88,13 @@ QByteArray templateImage()
     image[kBlock + 0] = char(0x02);
     image[kBlock + 1] = char(0x03);
     image[kBlock + 2] = char(0x04);
+    // What a CEA extension must carry to pass an EDID decoder's checks: 640x480@60 among the
+    // established timings and the video formats, and a video capability block.
+    image[35] = char(0x20);
+    const char blocks[] = {0x41, 0x01, char(0xE2), 0x00, 0x4A};
+    image.replace(kBlock + 4, int(sizeof blocks), blocks, int(sizeof blocks));
+    image[kBlock + 2] = char(4 + sizeof blocks);
+    image[kBlock + 3] = char(0x80); // IT formats underscanned
     return image;
 }
 
@@ -104,6 +111,13 @@ EDIDHelper::EDIDHelper() = default;
 
 QByteArray EDIDHelper::buildEDID(const EDIDTiming& t)
 {
+    return buildEDID(templateImage(), t);
+}
+
+QByteArray EDIDHelper::buildEDID(const QByteArray& base, const EDIDTiming& t)
+{
+    if (base.size() != kBlock && base.size() != 2 * kBlock)
+        return QByteArray();
     const int hBlank = t.horTotal - t.horActive;
     const int vBlank = t.verTotal - t.verActive;
     const bool fits = t.horActive > 0 && t.horActive <= 4095 && hBlank > 0 && hBlank <= 4095 && t.verActive > 0 &&
@@ -118,8 +132,11 @@ QByteArray EDIDHelper::buildEDID(const EDIDTiming& t)
         return QByteArray();
     const int c = int(clock10k);
 
-    // The detailed timing descriptor of the first block, built apart and copied into the template.
+    // The detailed timing descriptor of the first block, built apart and copied into the base
+    // image; the base's image size (bytes 12..16 of the descriptor) is kept.
     std::array<char, 18> d {};
+    for (int i = 12; i < 17; ++i)
+        d[size_t(i)] = base.at(kDtdOffset + i);
     d[0] = char(c & 0xFF);
     d[1] = char(c >> 8);
     d[2] = char(t.horActive & 0xFF);
@@ -133,14 +150,16 @@ QByteArray EDIDHelper::buildEDID(const EDIDTiming& t)
     d[10] = char(((t.verFrontPorch & 0x0F) << 4) | (t.verSync & 0x0F));
     d[11] = char(
         ((t.horFrontPorch >> 8) << 6) | ((t.horSync >> 8) << 4) | ((t.verFrontPorch >> 4) << 2) | (t.verSync >> 4));
-    d[12] = char(0x58); // 600 x 340 mm
-    d[13] = char(0x54);
-    d[14] = char(0x21);
+    if (d[12] == 0 && d[13] == 0 && d[14] == 0) {
+        d[12] = char(0x58); // 600 x 340 mm
+        d[13] = char(0x54);
+        d[14] = char(0x21);
+    }
     d[17] = char((t.interlaced ? 0x80 : 0) | 0x18 | (t.verPolarity == 0 ? 0x04 : 0) | (t.horPolarity == 0 ? 0x02 : 0));
-    QByteArray image = templateImage();
+    QByteArray image = base;
     image.replace(kDtdOffset, int(d.size()), d.data(), int(d.size()));
-    sealBlock(image, 0);
-    sealBlock(image, kBlock);
+    for (int offset = 0; offset < image.size(); offset += kBlock)
+        sealBlock(image, offset);
     return image;
 }
 
@@ -196,6 +215,8 @@ bool EDIDHelper::readEDID(const QString& fileName, QString* errorText)
     if (!parseEDID(file.readAll(), timing, errorText))
         return false;
     m_timing = timing;
+    file.seek(0);
+    m_image = file.readAll();
     if (errorText)
         errorText->clear();
     return true;
@@ -207,7 +228,7 @@ bool EDIDHelper::writeEDID(const QString& path, QString* errorText, const EDIDTi
     if (!Fixture::logCommand(QStringLiteral("EDIDHelper::writeEDID"),
             {path, timing.horActive, timing.verActive, double(timing.refresh)}, &chosenError))
         return fail(errorText, chosenError);
-    const QByteArray image = buildEDID(timing);
+    const QByteArray image = m_image.isEmpty() ? buildEDID(timing) : buildEDID(m_image, timing);
     if (image.isEmpty())
         return fail(errorText, QStringLiteral("The timing does not fit in an EDID detailed timing."));
     QSaveFile file(path);

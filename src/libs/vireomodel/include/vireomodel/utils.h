@@ -106,7 +106,8 @@ struct EDIDTiming
 };
 
 // Reads and writes real EDID images (128-byte base block plus one empty CEA extension, 256 bytes),
-// built from a fixed template whose first detailed timing descriptor carries the timing.
+// built from a fixed template whose first detailed timing descriptor carries the timing; once a
+// helper has read an image, its writeEDID builds on that image instead (the EDID template).
 // readEDID accepts a 128- or 256-byte image with the EDID header and correct block checksums.
 // Both are logged to the fixture's command log ("EDIDHelper::readEDID" [path],
 // "EDIDHelper::writeEDID" [path, horActive, verActive, refresh]) and fail, with the chosen error
@@ -141,6 +142,10 @@ public:
 
     // The 256-byte image of a timing, and the parser behind readEDID (false: not an EDID image).
     static QByteArray buildEDID(const EDIDTiming& timing);
+    // The same timing written over another image of 128 or 256 bytes (a template): its first
+    // detailed timing is replaced (its image size kept) and every block sealed again. Empty when
+    // the base is not 128 or 256 bytes long or the timing does not fit.
+    static QByteArray buildEDID(const QByteArray& base, const EDIDTiming& timing);
     static bool parseEDID(const QByteArray& image, EDIDTiming& timing, QString* errorText);
 
     // Where EDID templates are listed from, and their name filters ("*.bin", "*.edid", "*.dat").
@@ -150,6 +155,7 @@ public:
 
 private:
     EDIDTiming m_timing;
+    QByteArray m_image; // the last image readEDID accepted: writeEDID's base when set
 };
 
 } // namespace Vireo::Utils
