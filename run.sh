@@ -17,7 +17,7 @@ export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
 # Debug builds would otherwise hash the build folder's path into every object.
 export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 
-BASE_PACKAGES=(cmake ninja-build g++ ccache pkg-config qtbase5-dev qtbase5-dev-tools qttools5-dev-tools fonts-dejavu-core fonts-wqy-microhei libbenchmark-dev)
+BASE_PACKAGES=(cmake ninja-build g++ ccache pkg-config qtbase5-dev qtbase5-dev-tools qttools5-dev-tools fonts-dejavu-core fonts-wqy-microhei libbenchmark-dev edid-decode)
 
 ensure_packages() {
     local missing=()
