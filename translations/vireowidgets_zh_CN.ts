@@ -188,6 +188,69 @@
     </message>
 </context>
 <context>
+    <name>Vireo::Widgets::DMTEditFrame</name>
+    <message>
+        <source>Existing Template</source>
+        <translation>现有模板</translation>
+    </message>
+    <message>
+        <source>Custom Template</source>
+        <translation>自定义模板</translation>
+    </message>
+    <message>
+        <source>Choose EDID templates file</source>
+        <translation>选择 EDID 模板文件</translation>
+    </message>
+    <message>
+        <source>EDID files (%1)</source>
+        <translation>EDID 文件 (%1)</translation>
+    </message>
+    <message>
+        <source>Horizontal </source>
+        <translation>水平 </translation>
+    </message>
+    <message>
+        <source>Vertical </source>
+        <translation>垂直 </translation>
+    </message>
+    <message>
+        <source>Refresh Rate</source>
+        <translation>刷新率</translation>
+    </message>
+    <message>
+        <source>Timing Details</source>
+        <translation>时序详情</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes; an EDID template has %2.</source>
+        <translation>该文件有 %1 字节；EDID 模板应为 %2 字节。</translation>
+    </message>
+    <message>
+        <source>Remind</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Failed to read EDID file!
+%1
+%2</source>
+        <translation>读取 EDID 文件失败！
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>No file to write the EDID to.</source>
+        <translation>没有可写入 EDID 的文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not a 256-byte EDID template.</source>
+        <translation>%1 不是 256 字节的 EDID 模板。</translation>
+    </message>
+    <message>
+        <source>The EDID file could not be written.</source>
+        <translation>无法写入 EDID 文件。</translation>
+    </message>
+</context>
+<context>
     <name>Vireo::Widgets::EdidDMTSchemaDisplayWidget</name>
     <message>
         <source>Hor Sync Time</source>
