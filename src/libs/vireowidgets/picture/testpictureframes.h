@@ -28,6 +28,8 @@ class VIREOWIDGETS_EXPORT TestPattern : public QObject
 {
     Q_OBJECT
 public:
+    // One entry of the test-pattern catalogue: the device's pattern number, its name and which
+    // settings (speed, brightness, grid) it takes.
     struct s_TestPatternMeta
     {
         quint32 Key = 0;

@@ -31,6 +31,10 @@ namespace Vireo::Widgets {
 
 class QWrapLabel;
 
+// One layer of a screen as a checkable button of the layer list: its number, type and source name,
+// with a cut layer shown after the layer it cuts. It reports the operator's press and release with the
+// layer; the list turns a release into the layer's selection on the device. Hosts get these buttons
+// from the list and style them through their object names and dynamic properties.
 class VIREOWIDGETS_EXPORT LayerBaseListContentButton : public QToolButton
 {
     Q_OBJECT
@@ -86,6 +90,10 @@ private:
     Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 
+// The layers of one screen (or of every multiviewer screen) in a scrolling strip, one button per
+// layer, cut layers after the layers they cut. A host fills it with initListWidgetItem() from the
+// active device and calls it again whenever the device reports that layers changed; the list keeps
+// the selection in view and selects the layer the operator clicks on the device.
 class VIREOWIDGETS_EXPORT LayerBaseListWidget : public NaviSliderFrame
 {
     Q_OBJECT

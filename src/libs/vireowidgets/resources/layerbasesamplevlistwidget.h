@@ -25,6 +25,8 @@ public:
 
 } // namespace Internal
 
+// The compact look of a layer button used by the sample layer list: the layer's name and number on
+// one line. Created by LayerBaseSampleVListWidget; hosts style it by its object names.
 class VIREOWIDGETS_EXPORT LayerBaseSampleContentButton : public LayerBaseListContentButton
 {
     Q_OBJECT
@@ -43,6 +45,8 @@ private:
     std::unique_ptr<Internal::LayerBaseSampleContentButtonPrivate> d;
 };
 
+// A vertical layer list with compact buttons, for the side panels of the host's pages. It behaves as
+// LayerBaseListWidget: fill it with initListWidgetItem() and call that again on every layer change.
 class VIREOWIDGETS_EXPORT LayerBaseSampleVListWidget : public LayerBaseListWidget
 {
     Q_OBJECT

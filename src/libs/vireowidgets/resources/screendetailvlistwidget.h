@@ -8,6 +8,8 @@
 
 namespace Vireo::Widgets {
 
+// A screen button of the detail list: the screen's live preview picture (filled by the host's
+// ReadScreenVideoFrameCallback), its name with the scene ("-PGM" / "-PVW") and its refresh rate.
 class VIREOWIDGETS_EXPORT ScreenDetailContentButton : public ScreenListContentButton
 {
     Q_OBJECT
@@ -23,6 +25,10 @@ public slots:
     void resetLayout() override;
 };
 
+// The vertical list of screens with live pictures, one button per screen and scene. A host fills it
+// with initListWidgetItem() (device, screen-type and scene masks), refreshes the pictures with
+// updateScreenVideo(), and connects to its signals to learn which screen the operator picked or
+// dragged out (MIME data with the screen's number, type and scene).
 class VIREOWIDGETS_EXPORT ScreenDetailVListWidget : public ScreenListWidget
 {
     Q_OBJECT

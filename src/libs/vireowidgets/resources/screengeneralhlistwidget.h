@@ -8,6 +8,9 @@
 
 namespace Vireo::Widgets {
 
+// A screen card of the general list: the screen's name with a close button, its mosaic size and its
+// layer and output counts; it shows no video. Created by ScreenGeneralHListWidget; hosts style it by
+// its object names and dynamic properties.
 class VIREOWIDGETS_EXPORT ScreenGeneralContentButton : public ScreenListContentButton
 {
     Q_OBJECT
@@ -21,6 +24,9 @@ public slots:
     void resetLayout() override;
 };
 
+// The horizontal strip of screen cards for overview pages. Filled by initListWidgetItem() like the
+// other screen lists; pressing and releasing a card picks the screen, dragging it out carries the
+// screen's number and type as MIME data.
 class VIREOWIDGETS_EXPORT ScreenGeneralHListWidget : public ScreenListWidget
 {
     Q_OBJECT

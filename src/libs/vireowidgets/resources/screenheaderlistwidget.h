@@ -31,6 +31,9 @@ class ScreenHeaderListWidgetPrivate;
 class ScreenHeaderItemPrivate;
 } // namespace Internal
 
+// One screen as a tab of the screen header strip: its name, a check state for selection and a view
+// toggle. Created and reused by ScreenHeaderListWidget; a host reads and styles it, it does not make
+// its own.
 class VIREOWIDGETS_EXPORT ScreenHeaderItem : public ScreenListContentButton
 {
     Q_OBJECT
@@ -77,6 +80,10 @@ private:
     bool m_IsChecked = false;
 };
 
+// The header strip of a page's screens: tabs that the operator selects (singly or, in multi-select
+// mode, several), toggles for viewing and reorders by dragging; the selection and the new order are
+// written to the device. A host fills it with initListWidgetItem() and calls that again on every
+// screen change; changes made by code (rebuilds, removeItem, setActivatedItem) never reach the device.
 class VIREOWIDGETS_EXPORT ScreenHeaderListWidget : public ScreenListWidget
 {
     Q_OBJECT

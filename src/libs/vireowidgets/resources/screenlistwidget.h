@@ -30,6 +30,9 @@ class VideoPreviewWidget;
 using ReadScreenVideoFrameCallback = std::function<bool(
     std::weak_ptr<Vireo::BizModel::Screen> screen, const int& sceneType, const QSize& size, QImage& frame)>;
 
+// The base of every screen button: it holds a weak reference to its screen and scene, shows the
+// screen's texts and preview, and reports the operator's press and release with the screen. Each
+// screen list uses its own look derived from it.
 class VIREOWIDGETS_EXPORT ScreenListContentButton : public QToolButton
 {
     Q_OBJECT
@@ -93,6 +96,10 @@ private:
     Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 
+// The base of the screen lists: one button per screen (and scene) of the device in a scrolling
+// strip, sorted, rebuilt by initListWidgetItem() with cached buttons reused, a press and release that
+// picks a screen, and a drag out of the strip that carries the screen's number, type and scene as
+// MIME data. Hosts use one of its looks (detail, general, sample) rather than this class itself.
 class VIREOWIDGETS_EXPORT ScreenListWidget : public NaviSliderFrame
 {
     Q_OBJECT

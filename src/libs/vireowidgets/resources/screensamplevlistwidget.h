@@ -8,6 +8,7 @@
 
 namespace Vireo::Widgets {
 
+// The compact look of a screen button used by the sample screen list: the screen's name only.
 class VIREOWIDGETS_EXPORT ScreenSampleContentButton : public ScreenListContentButton
 {
     Q_OBJECT
@@ -21,6 +22,9 @@ public slots:
     void resetLayout() override;
 };
 
+// A vertical list of screens with compact buttons, for side panels. Filled and used as the other
+// screen lists: initListWidgetItem() on every screen change, signals for the picked screen, drags out
+// with the screen's MIME data.
 class VIREOWIDGETS_EXPORT ScreenSampleVListWidget : public ScreenListWidget
 {
     Q_OBJECT
