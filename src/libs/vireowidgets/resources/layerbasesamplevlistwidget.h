@@ -25,8 +25,8 @@ public:
 
 } // namespace Internal
 
-// The compact look of a layer button used by the sample layer list: the layer's name and number on
-// one line. Created by LayerBaseSampleVListWidget; hosts style it by its object names.
+// The compact look of a layer button, used by the sample layer list. Created by
+// LayerBaseSampleVListWidget; hosts style it by its object names and dynamic properties.
 class VIREOWIDGETS_EXPORT LayerBaseSampleContentButton : public LayerBaseListContentButton
 {
     Q_OBJECT

@@ -25,8 +25,8 @@ public slots:
 };
 
 // The horizontal strip of screen cards for overview pages. Filled by initListWidgetItem() like the
-// other screen lists; pressing and releasing a card picks the screen, dragging it out carries the
-// screen's number and type as MIME data.
+// other screen lists (every screen is listed, valid or not); pressing and releasing a card picks the
+// screen.
 class VIREOWIDGETS_EXPORT ScreenGeneralHListWidget : public ScreenListWidget
 {
     Q_OBJECT

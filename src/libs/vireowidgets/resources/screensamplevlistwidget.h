@@ -23,8 +23,7 @@ public slots:
 };
 
 // A vertical list of screens with compact buttons, for side panels. Filled and used as the other
-// screen lists: initListWidgetItem() on every screen change, signals for the picked screen, drags out
-// with the screen's MIME data.
+// screen lists: initListWidgetItem() on every screen change, signals for the picked screen.
 class VIREOWIDGETS_EXPORT ScreenSampleVListWidget : public ScreenListWidget
 {
     Q_OBJECT
