@@ -263,6 +263,10 @@ public:
 private:
     void rebuild() override
     {
+        // The panel's rebuild numbers the model's keys 1, 2, 3... again: within an operator action,
+        // the numbers the panel computed before name other keys afterwards.
+        if (m_bOperator)
+            ++m_nModelChangesInAction;
         m_frame->setActivedDevice(active());
         if (chance(2))
             m_frame->initListWidgetItem(active());
@@ -377,23 +381,13 @@ private:
             }
         } else if (m_grabber && roll < 75) {
             // The held pointer moves over the list or out through an edge: a pressed key starts a
-            // drag, which may come back and drop.
-            QWidget* target = chance(2) ? m_list : m_grabber.data();
+            // drag, which may come back and drop. A pressed edit or delete button keeps the moves.
+            const bool key = m_grabber == m_list || qobject_cast<UserKeyListContentButton*>(m_grabber);
+            QWidget* target = key && chance(2) ? m_list : m_grabber.data();
             const QPoint pos = target->mapFrom(m_list, randomPointAround(m_list));
             act(m_pressed, [&] { mouse(target, QEvent::MouseMove, pos, Qt::LeftButton); });
         } else if (m_grabber) {
-            QPointer<QWidget> target = m_grabber;
-            m_grabber = nullptr;
-            const QPoint pos = chance(2) ? randomPointIn(target) : target->mapFrom(m_list, randomPointAround(m_list));
-            // The edit and delete buttons act on release: on the key shown when they were pressed.
-            Acted release = m_pressed;
-            const bool tool = qobject_cast<QToolButton*>(target) && !qobject_cast<UserKeyListContentButton*>(target);
-            if (tool)
-                release.kind = isEditButton(target) ? Acted::Edit : Acted::Delete;
-            const bool editorWasOpen = m_frame->editDialog()->isVisible();
-            act(release, [&] { mouse(target, QEvent::MouseButtonRelease, pos, Qt::NoButton); });
-            if (tool && isEditButton(target) && m_frame->editDialog()->isVisible() && !editorWasOpen)
-                m_editedKey = release;
+            release(chance(2) ? randomPointIn(m_grabber) : m_grabber->mapFrom(m_list, randomPointAround(m_list)));
         } else if (roll < 60) {
             // The panel's Clear button.
             auto* clear = m_frame->findChild<QToolButton*>(QStringLiteral("toolButtonClear"));
@@ -403,6 +397,21 @@ private:
             // A hover without a held button.
             act({}, [&] { mouse(m_list, QEvent::MouseMove, randomPointAround(m_list), Qt::NoButton); });
         }
+    }
+
+    void release(const QPoint& pos)
+    {
+        QPointer<QWidget> target = m_grabber;
+        m_grabber = nullptr;
+        // The edit and delete buttons act on release: on the key shown when they were pressed.
+        Acted released = m_pressed;
+        const bool tool = qobject_cast<QToolButton*>(target) && !qobject_cast<UserKeyListContentButton*>(target);
+        if (tool)
+            released.kind = isEditButton(target) ? Acted::Edit : Acted::Delete;
+        const bool editorWasOpen = m_frame->editDialog()->isVisible();
+        act(released, [&] { mouse(target, QEvent::MouseButtonRelease, pos, Qt::NoButton); });
+        if (tool && isEditButton(target) && m_frame->editDialog()->isVisible() && !editorWasOpen)
+            m_editedKey = released;
     }
 
     void checkCommand(const Fixture::CommandEntry& entry) override
@@ -496,8 +505,8 @@ private:
 
     void finish() override
     {
-        if (m_grabber)
-            act(m_pressed, [this] { mouse(m_grabber, QEvent::MouseButtonRelease, QPoint(1, 1), Qt::NoButton); });
+        if (m_grabber && m_grabber->isVisible())
+            release(QPoint(1, 1));
         m_frame->editDialog()->reject();
     }
 

@@ -270,6 +270,8 @@ void UserKeyListWidget::connectPressRelease(UserKeyListContentButton* button)
         Qt::UniqueConnection);
     connect(button, &UserKeyListContentButton::userKeyReleased, this, &UserKeyListWidget::slotUserKeyReleased,
         Qt::UniqueConnection);
+    for (QToolButton* tool : button->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
+        connect(tool, &QAbstractButton::pressed, this, &UserKeyListWidget::slotKeyToolPressed, Qt::UniqueConnection);
 }
 
 void UserKeyListWidget::isEnableDrag(bool enable)
@@ -367,25 +369,34 @@ void UserKeyListWidget::slotUserKeyPressed(qint64 id)
     qDebug().noquote().nospace() << "slotInputPressed m_nPressedInputKeyNo = " << id;
     m_userKeyID = id;
     m_bKeyPressed = true;
+    m_nKeyPressSerial = pressSerial();
     m_pPressedFile.reset();
     if (auto device = m_pDevice.lock())
         m_pPressedFile = device->findFile(Enum::File::UserKeyFile, int(id));
 }
 
+// Any release ends the press, also one reported by a button that shows another key by now.
 void UserKeyListWidget::slotUserKeyReleased(qint64 id)
 {
-    if (id == m_userKeyID) {
-        m_userKeyID = NoUserKey;
-        m_bKeyPressed = false;
-        m_pPressedFile.reset();
-    }
+    Q_UNUSED(id)
+    m_userKeyID = NoUserKey;
+    m_bKeyPressed = false;
+    m_pPressedFile.reset();
+}
+
+void UserKeyListWidget::slotKeyToolPressed()
+{
+    slotUserKeyReleased(NoUserKey);
 }
 
 void UserKeyListWidget::mouseMoveEvent(QMouseEvent* event)
 {
     // Only a key pressed since the last release or move is dragged (m_userKeyID starts at 1
-    // without any press).
-    if (m_bEnableDrag && m_userKeyID != NoUserKey && m_bKeyPressed) {
+    // without any press), and only while that same press runs: a key whose release went unreported
+    // (it vanished under the pointer) is not dragged by a later press, nor by a hover.
+    const bool samePress =
+        isPressRunning() && pressSerial() == m_nKeyPressSerial && (event->buttons() & Qt::LeftButton);
+    if (m_bEnableDrag && m_userKeyID != NoUserKey && m_bKeyPressed && samePress) {
         startDrag(event);
         m_userKeyID = NoUserKey;
     }

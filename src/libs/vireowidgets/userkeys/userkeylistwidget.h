@@ -139,6 +139,8 @@ protected:
 protected slots:
     virtual void slotUserKeyPressed(qint64 id);
     virtual void slotUserKeyReleased(qint64 id);
+    // A press on a key's edit or delete button ends any key press still recorded.
+    void slotKeyToolPressed();
 
 protected:
     void resetHideContentButton(QToolButton* button) override;
@@ -168,6 +170,9 @@ private:
     std::weak_ptr<Vireo::BizModel::File> m_pDraggedFile;
     qint64 m_nDraggedKeyNo = NoUserKey;
     bool m_bKeyPressed = false;
+    // The frame's press serial of the key press: a later press elsewhere (on the list, or on a
+    // key's edit or delete button) drags nothing.
+    quint64 m_nKeyPressSerial = 0;
     bool m_bStyleRefreshQueued = false;
 
     static qint64 keyNumberFromMime(const QMimeData* mime, bool* ok);
