@@ -259,6 +259,7 @@ void TestUserKeyList::noDragWithoutAPressedKey_data()
     QTest::newRow("nothing pressed yet") << "";
     QTest::newRow("pressed and released") << "release";
     QTest::newRow("drags switched off") << "off";
+    QTest::newRow("a key's edit button pressed after an unreleased key press") << "tool";
 }
 
 void TestUserKeyList::noDragWithoutAPressedKey()
@@ -271,6 +272,16 @@ void TestUserKeyList::noDragWithoutAPressedKey()
     } else if (before == QLatin1String("off")) {
         shown.list.isEnableDrag(false);
         Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+    } else if (before == QLatin1String("tool")) {
+        // The key's release never reaches the list (its button vanished under the pointer, say).
+        Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+        QToolButton* edit = nullptr;
+        for (QToolButton* tool : shown.key(2)->findChildren<QToolButton*>()) {
+            if (tool->property("isUserKeyItemButtonEdit").toBool())
+                edit = tool;
+        }
+        QVERIFY(edit);
+        Vireo::Test::sendMouse(edit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     }
     Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
