@@ -70,6 +70,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::weak_ptr<Vireo::BizModel::Device> m_pDevice;
     std::weak_ptr<Vireo::BizModel::File> m_pFile;
@@ -81,6 +82,13 @@ protected:
     bool m_IsDragState = false;
 
 private:
+    // The key shown when the edit or delete button was pressed: a click acts only on that key.
+    // Recorded by the first `pressed` of a press (Qt repeats it when the held pointer comes back).
+    std::weak_ptr<Vireo::BizModel::File> m_pToolPressedFile;
+    bool m_bToolPressRecorded = false;
+    void recordToolPress();
+    // The key pressed, when the button still shows it; logs and returns null otherwise.
+    std::shared_ptr<Vireo::BizModel::UserKey> pressedKeyOrWarn();
     void createWidgets();
     // The key's file when it is alive and a user key; logs "userKeyFile is null." otherwise.
     std::shared_ptr<Vireo::BizModel::UserKey> keyOrWarn() const;
