@@ -247,7 +247,10 @@ public:
         // The host's own slots run before the panel's commands.
         QObject::connect(m_list, &UserKeyDetailVListWidget::sgnApplyContentButton, m_list, [this] { fromInside(); });
         QObject::connect(m_list, &UserKeyDetailVListWidget::sgndeleteContentButton, m_list, [this] { fromInside(); });
-        QObject::connect(m_list, &UserKeyDetailVListWidget::sgnopenEditContentButton, m_list, [this] { fromInside(); });
+        QObject::connect(m_list, &UserKeyDetailVListWidget::sgnopenEditContentButton, m_list, [this] {
+            ++m_nEditRequests;
+            fromInside();
+        });
     }
 
     void populate(Device& d) override
@@ -408,9 +411,10 @@ private:
         const bool tool = qobject_cast<QToolButton*>(target) && !qobject_cast<UserKeyListContentButton*>(target);
         if (tool)
             released.kind = isEditButton(target) ? Acted::Edit : Acted::Delete;
-        const bool editorWasOpen = m_frame->editDialog()->isVisible();
+        const int editRequests = m_nEditRequests;
         act(released, [&] { mouse(target, QEvent::MouseButtonRelease, pos, Qt::NoButton); });
-        if (tool && isEditButton(target) && m_frame->editDialog()->isVisible() && !editorWasOpen)
+        // The editor now shows the key asked for (it may have been open for another one).
+        if (m_nEditRequests > editRequests && m_frame->editDialog()->isVisible())
             m_editedKey = released;
     }
 
@@ -515,6 +519,7 @@ private:
     QPointer<QWidget> m_grabber;
     Acted m_pressed;
     Acted m_editedKey;
+    int m_nEditRequests = 0;
     int m_nAdded = 0;
 };
 
