@@ -101,6 +101,7 @@ public:
         });
         hostRebuild();
         for (m_step = 0; m_step < steps; ++m_step) {
+
             const quint32 roll = m_rng.bounded(100);
             if (roll < 55)
                 operatorAction();
@@ -110,8 +111,12 @@ public:
                 notify();
             else
                 changeModel();
-            if (chance(8))
+            if (chance(8)) {
+                // As the application's event loop would, which also deletes the buttons a
+                // rebuild let go of (nothing of the panels is on the stack here).
                 QCoreApplication::processEvents();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
         }
         finish();
         QCoreApplication::processEvents();
