@@ -2,11 +2,10 @@
 // refreshes, model notifications and removals and re-additions of screens, layers, inputs, outputs
 // and the device, some of them made from inside the lists' own signals and callbacks. Every command
 // in the stand-in's log, every drag and every capture request must name what the operator pressed,
-// and that object must still exist; nothing may be sent without an operator action.
-//
-//   VIREO_CHAOS_SEED   seed of the run (default 20261207)
-//   VIREO_CHAOS_STEPS  steps per list (default 2000)
+// and that object must still exist; nothing may be sent without an operator action. Seed and
+// steps come from the environment (see chaossupport.h).
 
+#include "chaos/chaossupport.h"
 #include "common/testsupport.h"
 
 #include <vireowidgets/foundation/constants.h>
@@ -26,13 +25,11 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QScopedValueRollback>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include <cstdio>
 #include <functional>
 
 using namespace Vireo::BizModel;
@@ -44,12 +41,7 @@ namespace ScreenEnum = Enum::Screen;
 
 namespace {
 
-quint32 envNumber(const char* name, quint32 fallback)
-{
-    bool ok = false;
-    const quint32 value = qEnvironmentVariable(name).toUInt(&ok);
-    return ok ? value : fallback;
-}
+using Chaos::argsText;
 
 // What the operator touched, as the device knows it.
 struct Touched
@@ -203,15 +195,6 @@ void populate(Device& d)
     }
 }
 
-QString argsText(const QVariantList& args)
-{
-    QStringList parts;
-    for (const QVariant& arg : args)
-        parts.append(arg.type() == QVariant::List ? QLatin1Char('[') + argsText(arg.toList()) + QLatin1Char(']')
-                                                  : arg.toString());
-    return parts.join(QLatin1Char(' '));
-}
-
 // One list as a host uses it.
 struct Subject
 {
@@ -233,24 +216,14 @@ QList<QWidget*> contentButtons(NaviSliderFrame* frame)
     return out;
 }
 
-class Chaos
+class ListChaos : public Chaos::Run
 {
 public:
-    Chaos(quint32 seed, QString name)
-        : m_rng(seed)
-        , m_name(std::move(name))
-    { }
+    using Run::Run;
 
-    QStringList failures;
     int commands = 0;
     int drags = 0;
     int captures = 0;
-
-    void failure(const QString& what)
-    {
-        if (failures.size() < 10)
-            failures.append(QStringLiteral("[%1 step %2] %3").arg(m_name).arg(m_step).arg(what));
-    }
 
     // Checks one command of the stand-in's log against what the operator pressed.
     void checkCommand(const Fixture::CommandEntry& entry)
@@ -438,17 +411,6 @@ private:
         }
     }
 
-    QPoint randomPointIn(QWidget* widget)
-    {
-        return QPoint(int(m_rng.bounded(qMax(1, widget->width()))), int(m_rng.bounded(qMax(1, widget->height()))));
-    }
-
-    // A point of the list, or up to 60 pixels beyond any of its edges.
-    QPoint randomPointAround(QWidget* list)
-    {
-        return QPoint(int(m_rng.bounded(list->width() + 120)) - 60, int(m_rng.bounded(list->height() + 120)) - 60);
-    }
-
     // Sends one operator event the way Qt would deliver it (mouse events climb to the parents that
     // want them) and checks the drags it started.
     void operatorEvent(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButtons held)
@@ -517,10 +479,7 @@ private:
         }
     }
 
-    QRandomGenerator m_rng;
-    QString m_name;
     Subject* m_subject = nullptr;
-    int m_step = 0;
     QPointer<QWidget> m_grabber;
     Touched m_pressed;
     bool m_bOperator = false;
@@ -528,14 +487,6 @@ private:
     int m_nModelChangesInAction = 0;
     bool m_bChangingModel = false;
 };
-
-// The lists log their refusals (a vanished object, a drag without a press); thousands of them are
-// expected here and would only bury a failure.
-void quietLog(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg || type == QtInfoMsg)
-        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
 
 } // namespace
 
@@ -577,9 +528,9 @@ void tst_Chaos::lists_data()
 void tst_Chaos::lists()
 {
     QFETCH(QString, kind);
-    const quint32 seed = envNumber("VIREO_CHAOS_SEED", 20261207u) + quint32(qHash(kind));
-    const int steps = int(envNumber("VIREO_CHAOS_STEPS", 2000u));
-    Chaos chaos(seed, kind);
+    const quint32 seed = Chaos::seedFor(kind);
+    const int steps = Chaos::stepCount();
+    ListChaos chaos(seed, kind);
     Subject subject;
     const auto active = [] { return DeviceList::instance()->activedDevice(); };
 
@@ -697,7 +648,7 @@ void tst_Chaos::lists()
 
     QElapsedTimer clock;
     clock.start();
-    const QtMessageHandler previous = qInstallMessageHandler(quietLog);
+    const QtMessageHandler previous = qInstallMessageHandler(Chaos::quietLog);
     chaos.run(subject, steps);
     qInstallMessageHandler(previous);
     qInfo("%s: seed %u, %d steps, %d commands, %d drags, %d captures, %lld ms", qPrintable(kind), seed, steps,

@@ -165,6 +165,9 @@ private slots:
     void deleteActsOnlyOnThePressedPicture();
     void rename_data();
     void rename();
+    void untouchedEditorRenamesNothing();
+    void hostRemovingThePictureOrDeviceFromItsSlot_data();
+    void hostRemovingThePictureOrDeviceFromItsSlot();
     void renameIsCutToTheByteLimit();
     void liveRenameAndDeleteComeBackFromTheDevice();
     void pictureVanishingDuringTheRenameWarning();
@@ -430,6 +433,7 @@ void TestGallery::deleteActsOnlyOnThePressedPicture_data()
     QTest::newRow("picture removed") << "remove";
     QTest::newRow("tile rebound to another picture") << "rebind";
     QTest::newRow("device removed") << "device";
+    QTest::newRow("tile rebound, the pointer leaves and comes back") << "reenter";
 }
 
 void TestGallery::deleteActsOnlyOnThePressedPicture()
@@ -447,10 +451,16 @@ void TestGallery::deleteActsOnlyOnThePressedPicture()
             return;
         }
         device()->removeFile(Enum::File::LOGO, 1);
-        if (between == QLatin1String("rebind")) {
+        if (between != QLatin1String("remove")) {
             gallery.frame.updateGalleryFromModel();
             QCOMPARE(tile->getUIMaterailName(), QStringLiteral("Two"));
             tile->setChecked(true);
+        }
+        if (between == QLatin1String("reenter")) {
+            // Qt reports the button pressed again when the held pointer comes back over it.
+            auto* button = part<QToolButton>(tile, "GalleryMaterailDeleteButton");
+            Vireo::Test::sendMouse(button, QEvent::MouseMove, QPoint(-20, -20), Qt::NoButton, Qt::LeftButton);
+            Vireo::Test::sendMouse(button, QEvent::MouseMove, button->rect().center(), Qt::NoButton, Qt::LeftButton);
         }
     });
     QCOMPARE(spy.count(), 0);
@@ -523,6 +533,72 @@ void TestGallery::rename()
     QCOMPARE(spy.at(0).at(1).toString(), sentName);
     QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::renameFile"}));
     QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), 1, sentName}));
+}
+
+void TestGallery::untouchedEditorRenamesNothing()
+{
+    Image& image = addPicture(Enum::File::BKG, 1, QStringLiteral("Stage"));
+    Gallery gallery(Enum::File::BKG);
+    QSignalSpy spy(&gallery.frame, &GalleryFlowContainerFrame::signalMaterailNameChanged);
+    GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
+    QTest::mouseClick(part<QLabel>(tile, "GalleryMaterailNameLabel"), Qt::LeftButton);
+    auto* editor = part<FixedBitLineEditEx>(tile, "GalleryMaterailNameEdit");
+    QVERIFY(editor->isVisible());
+    // Another client renames the picture while the editor is open, and nobody types.
+    image.setName(QStringLiteral("Elsewhere"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
+    QCOMPARE(image.name(), QStringLiteral("Elsewhere"));
+    QCOMPARE(part<QLabel>(tile, "GalleryMaterailNameLabel")->text(), QStringLiteral("Elsewhere"));
+}
+
+void TestGallery::hostRemovingThePictureOrDeviceFromItsSlot_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("removed");
+    QTest::newRow("delete, picture removed") << "delete"
+                                             << "picture";
+    QTest::newRow("delete, device removed") << "delete"
+                                            << "device";
+    QTest::newRow("rename, picture removed") << "rename"
+                                             << "picture";
+    QTest::newRow("rename, device removed") << "rename"
+                                            << "device";
+    QTest::newRow("rename, number given to another picture") << "rename"
+                                                             << "replaced";
+}
+
+void TestGallery::hostRemovingThePictureOrDeviceFromItsSlot()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, removed);
+    addPicture(Enum::File::BKG, 1, QStringLiteral("Stage"));
+    GalleryFlowContainerFrame frame;
+    frame.resize(560, 420);
+    frame.setActiveDevice(device()->shared_from_this(), Enum::File::BKG);
+    frame.show();
+    // The host's own slot runs before the controller's and changes the model.
+    const auto change = [removed] {
+        if (removed == QLatin1String("device")) {
+            Vireo::Fixture::removeActiveDevice();
+            return;
+        }
+        device()->removeFile(Enum::File::BKG, 1);
+        if (removed == QLatin1String("replaced"))
+            addPicture(Enum::File::BKG, 1, QStringLiteral("Other"));
+    };
+    connect(&frame, &GalleryFlowContainerFrame::signalRemoveMaterailFromDevice, &frame, change);
+    connect(&frame, &GalleryFlowContainerFrame::signalMaterailNameChanged, &frame, change);
+    GalleryMaterailController controller(&frame);
+    GalleryContentButton* tile = tilesOf(frame).value(0);
+    if (action == QLatin1String("delete")) {
+        tile->setChecked(true);
+        clickDelete(tile);
+    } else {
+        typeName(tile, QStringLiteral("Night"));
+    }
+    QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
 }
 
 void TestGallery::renameIsCutToTheByteLimit()

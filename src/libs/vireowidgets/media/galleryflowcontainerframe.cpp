@@ -12,6 +12,7 @@
 #include <QDrag>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -77,6 +78,8 @@ public:
     // The picture under the delete button when it was pressed: the click acts only on that one.
     std::weak_ptr<Image> m_rPressedMaterail;
     bool m_bEditing = false;
+    // The editor's text when the editing started: only a text the operator changed is sent.
+    QString m_editStartText;
 };
 
 void GalleryContentButtonPrivate::createWidgets()
@@ -138,7 +141,9 @@ void GalleryContentButtonPrivate::createWidgets()
 
     m_pNameLabel->installEventFilter(q);
     m_pName->installEventFilter(q);
-    connect(m_pDeleteButton, &QToolButton::pressed, this, &GalleryContentButtonPrivate::deletePressed);
+    // The press itself, not QAbstractButton::pressed, which comes again each time the held pointer
+    // moves back over the button (and the tile may show another picture by then).
+    m_pDeleteButton->installEventFilter(q);
     connect(m_pDeleteButton, &QToolButton::clicked, this, &GalleryContentButtonPrivate::deleteClicked);
     connect(m_pName, &QLineEdit::editingFinished, this, &GalleryContentButtonPrivate::finishNameEditing,
         Qt::UniqueConnection);
@@ -171,13 +176,16 @@ void GalleryContentButtonPrivate::finishNameEditing()
         return;
     m_bEditing = false;
     const QString text = m_pName->text().trimmed();
+    const bool typed = text != m_editStartText.trimmed();
     QString current;
     const bool alive = !m_rMaterail.expired();
     if (auto image = m_rMaterail.lock())
         current = image->name();
     const QPointer<GalleryContentButton> guard(m_pContentButton);
-    showNameLabel(alive ? text : QString(), NameElideWidthAfterEdit);
-    if (alive && text != current)
+    showNameLabel(alive ? (typed ? text : current) : QString(), NameElideWidthAfterEdit);
+    // An editor left as it was renames nothing, even when another client renamed the picture
+    // meanwhile (its text is the older name then).
+    if (alive && typed && text != current)
         emit m_pContentButton->sinalUIMaterailNameChanged(m_rMaterail);
     if (guard && !alive)
         m_pContentButton->updateUIFormModel();
@@ -199,6 +207,10 @@ void GalleryContentButtonPrivate::deleteClicked()
     auto device = image->owerDevice().lock();
     if (!device || device->findFile(image->fileType(), image->fileId()).lock() != image)
         return;
+    // The receivers may remove the picture or the device: this slot must not keep them alive.
+    pressed.reset();
+    image.reset();
+    device.reset();
     emit m_pContentButton->signalRemoveMaterail(m_rMaterail);
 }
 
@@ -292,6 +304,7 @@ void GalleryContentButton::startNameEditing()
     d->m_pNameLabel->hide();
     d->m_pName->show();
     d->m_pName->setFocus(Qt::MouseFocusReason);
+    d->m_editStartText = d->m_pName->text();
     d->m_bEditing = true;
     setChecked(true);
 }
@@ -375,6 +388,12 @@ void GalleryContentButton::changeEvent(QEvent* event)
 
 bool GalleryContentButton::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == d->m_pDeleteButton) {
+        const bool keyPress = event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && !static_cast<QKeyEvent*>(event)->isAutoRepeat();
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick || keyPress)
+            d->deletePressed();
+    }
     if ((watched == d->m_pNameLabel || watched == d->m_pName) && event->type() == QEvent::MouseButtonPress) {
         if (!d->m_bEditing)
             startNameEditing();
@@ -576,6 +595,9 @@ void GalleryFlowContainerFramePrivate::slotUIMaterailNameChanged(
         }
         return;
     }
+    // The receivers may remove the picture or the device: this slot must not keep them alive.
+    image.reset();
+    device.reset();
     emit m_pGalleryFrame->signalMaterailNameChanged(rImage, name);
 }
 

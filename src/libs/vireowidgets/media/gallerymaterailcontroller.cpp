@@ -139,7 +139,11 @@ void GalleryMaterailController::renameMaterail(std::weak_ptr<Image> rImage, cons
         return;
     auto device = image->owerDevice().lock();
     const QString trimmed = name.trimmed();
-    if (!device || trimmed.isEmpty() || trimmed == image->name() || device->isFileNameExist(image->fileType(), trimmed))
+    // The picture may have been deleted, or its number given to another picture, since the name
+    // was typed: only the picture itself, still stored, is renamed.
+    if (!device || device->findFile(image->fileType(), image->fileId()).lock() != image)
+        return;
+    if (trimmed.isEmpty() || trimmed == image->name() || device->isFileNameExist(image->fileType(), trimmed))
         return;
     if (!ModelControl::File(device).renameFile(image->fileType(), image->fileId(), trimmed))
         qWarning() << "Gallery: the device did not rename picture" << image->fileId() << "to" << trimmed;

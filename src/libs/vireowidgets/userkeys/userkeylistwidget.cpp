@@ -16,6 +16,7 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -70,7 +71,44 @@ UserKeyListContentButton::UserKeyListContentButton(
     createWidgets();
     connect(m_editToolButton, &QToolButton::clicked, this, &UserKeyListContentButton::slotOpenUserKeyEdit);
     connect(m_deleteToolButton, &QToolButton::clicked, this, &UserKeyListContentButton::slotDeleteUserKey);
+    for (QToolButton* tool : {m_editToolButton, m_deleteToolButton}) {
+        tool->installEventFilter(this);
+        connect(tool, &QToolButton::pressed, this, &UserKeyListContentButton::recordToolPress);
+    }
     updateUIFromData();
+}
+
+void UserKeyListContentButton::recordToolPress()
+{
+    if (m_bToolPressRecorded)
+        return;
+    m_bToolPressRecorded = true;
+    m_pToolPressedFile = m_pFile;
+}
+
+bool UserKeyListContentButton::eventFilter(QObject* watched, QEvent* event)
+{
+    // A new press of the edit or delete button (before its `pressed`) forgets an earlier one.
+    if (watched == m_editToolButton || watched == m_deleteToolButton) {
+        const bool keyPress = event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat();
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick || keyPress)
+            m_bToolPressRecorded = false;
+    }
+    return QToolButton::eventFilter(watched, event);
+}
+
+std::shared_ptr<UserKey> UserKeyListContentButton::pressedKeyOrWarn()
+{
+    const std::shared_ptr<File> pressed = m_pToolPressedFile.lock();
+    m_pToolPressedFile.reset();
+    m_bToolPressRecorded = false;
+    auto key = keyOrWarn();
+    // A rebuild may have given this button another key since the press.
+    if (key && key != pressed) {
+        qWarning().noquote().nospace() << " userkey changed since the press, userKey id is " << key->fileId();
+        return nullptr;
+    }
+    return key;
 }
 
 UserKeyListContentButton::~UserKeyListContentButton() = default;
@@ -179,13 +217,13 @@ std::shared_ptr<UserKey> UserKeyListContentButton::keyOrWarn() const
 
 void UserKeyListContentButton::slotOpenUserKeyEdit()
 {
-    if (auto key = keyOrWarn())
+    if (auto key = pressedKeyOrWarn())
         emit sgnOpenUserKeyEdit(key->fileId());
 }
 
 void UserKeyListContentButton::slotDeleteUserKey()
 {
-    if (auto key = keyOrWarn())
+    if (auto key = pressedKeyOrWarn())
         emit sgnDeleteUserKey(key->fileId());
 }
 
@@ -270,6 +308,8 @@ void UserKeyListWidget::connectPressRelease(UserKeyListContentButton* button)
         Qt::UniqueConnection);
     connect(button, &UserKeyListContentButton::userKeyReleased, this, &UserKeyListWidget::slotUserKeyReleased,
         Qt::UniqueConnection);
+    for (QToolButton* tool : button->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
+        connect(tool, &QAbstractButton::pressed, this, &UserKeyListWidget::slotKeyToolPressed, Qt::UniqueConnection);
 }
 
 void UserKeyListWidget::isEnableDrag(bool enable)
@@ -367,25 +407,34 @@ void UserKeyListWidget::slotUserKeyPressed(qint64 id)
     qDebug().noquote().nospace() << "slotInputPressed m_nPressedInputKeyNo = " << id;
     m_userKeyID = id;
     m_bKeyPressed = true;
+    m_nKeyPressSerial = pressSerial();
     m_pPressedFile.reset();
     if (auto device = m_pDevice.lock())
         m_pPressedFile = device->findFile(Enum::File::UserKeyFile, int(id));
 }
 
+// Any release ends the press, also one reported by a button that shows another key by now.
 void UserKeyListWidget::slotUserKeyReleased(qint64 id)
 {
-    if (id == m_userKeyID) {
-        m_userKeyID = NoUserKey;
-        m_bKeyPressed = false;
-        m_pPressedFile.reset();
-    }
+    Q_UNUSED(id)
+    m_userKeyID = NoUserKey;
+    m_bKeyPressed = false;
+    m_pPressedFile.reset();
+}
+
+void UserKeyListWidget::slotKeyToolPressed()
+{
+    slotUserKeyReleased(NoUserKey);
 }
 
 void UserKeyListWidget::mouseMoveEvent(QMouseEvent* event)
 {
     // Only a key pressed since the last release or move is dragged (m_userKeyID starts at 1
-    // without any press).
-    if (m_bEnableDrag && m_userKeyID != NoUserKey && m_bKeyPressed) {
+    // without any press), and only while that same press runs: a key whose release went unreported
+    // (it vanished under the pointer) is not dragged by a later press, nor by a hover.
+    const bool samePress =
+        isPressRunning() && pressSerial() == m_nKeyPressSerial && (event->buttons() & Qt::LeftButton);
+    if (m_bEnableDrag && m_userKeyID != NoUserKey && m_bKeyPressed && samePress) {
         startDrag(event);
         m_userKeyID = NoUserKey;
     }

@@ -70,6 +70,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::weak_ptr<Vireo::BizModel::Device> m_pDevice;
     std::weak_ptr<Vireo::BizModel::File> m_pFile;
@@ -81,6 +82,13 @@ protected:
     bool m_IsDragState = false;
 
 private:
+    // The key shown when the edit or delete button was pressed: a click acts only on that key.
+    // Recorded by the first `pressed` of a press (Qt repeats it when the held pointer comes back).
+    std::weak_ptr<Vireo::BizModel::File> m_pToolPressedFile;
+    bool m_bToolPressRecorded = false;
+    void recordToolPress();
+    // The key pressed, when the button still shows it; logs and returns null otherwise.
+    std::shared_ptr<Vireo::BizModel::UserKey> pressedKeyOrWarn();
     void createWidgets();
     // The key's file when it is alive and a user key; logs "userKeyFile is null." otherwise.
     std::shared_ptr<Vireo::BizModel::UserKey> keyOrWarn() const;
@@ -139,6 +147,8 @@ protected:
 protected slots:
     virtual void slotUserKeyPressed(qint64 id);
     virtual void slotUserKeyReleased(qint64 id);
+    // A press on a key's edit or delete button ends any key press still recorded.
+    void slotKeyToolPressed();
 
 protected:
     void resetHideContentButton(QToolButton* button) override;
@@ -168,6 +178,9 @@ private:
     std::weak_ptr<Vireo::BizModel::File> m_pDraggedFile;
     qint64 m_nDraggedKeyNo = NoUserKey;
     bool m_bKeyPressed = false;
+    // The frame's press serial of the key press: a later press elsewhere (on the list, or on a
+    // key's edit or delete button) drags nothing.
+    quint64 m_nKeyPressSerial = 0;
     bool m_bStyleRefreshQueued = false;
 
     static qint64 keyNumberFromMime(const QMimeData* mime, bool* ok);
