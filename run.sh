@@ -99,8 +99,15 @@ test-armhf)
     configure_and_build "$ROOT/build-armhf" -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchains/armhf-debian.cmake" \
         -DVIREO_BUILD_GALLERY=OFF -DVIREO_BUILD_BENCHMARKS=OFF
-    # ctest runs every test through the toolchain's emulator (qemu-arm-static).
-    run_suite "$ROOT/build-armhf"
+    # ctest runs every test through the toolchain's emulator (qemu-arm-static), in a PID namespace
+    # of its own: under qemu a test run has been seen to kill its whole process group, which must
+    # not take the caller's shell with it.
+    if command -v unshare >/dev/null && unshare --pid --fork --mount-proc true 2>/dev/null; then
+        ROOT="$ROOT" JOBS="$JOBS" unshare --pid --fork --mount-proc bash -c \
+            'QT_QPA_PLATFORM=offscreen ctest --test-dir "$ROOT/build-armhf" --output-on-failure -j"$JOBS" --timeout 600'
+    else
+        run_suite "$ROOT/build-armhf"
+    fi
     ;;
 bench-armhf)
     ensure_armhf libbenchmark-dev:armhf
