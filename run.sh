@@ -100,8 +100,9 @@ test-armhf)
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchains/armhf-debian.cmake" \
         -DVIREO_BUILD_GALLERY=OFF -DVIREO_BUILD_BENCHMARKS=OFF
     # ctest runs every test through the toolchain's emulator (qemu-arm-static), in a PID namespace
-    # of its own: under qemu a test run has been seen to kill its whole process group, which must
-    # not take the caller's shell with it.
+    # of its own: under qemu a QProcess cannot follow its child, and killing that "child" kills the
+    # whole process group; the tests leave host programs out under emulation, and the namespace
+    # keeps any such slip from taking the caller's shell with it.
     if command -v unshare >/dev/null && unshare --pid --fork --mount-proc true 2>/dev/null; then
         ROOT="$ROOT" JOBS="$JOBS" unshare --pid --fork --mount-proc bash -c \
             'QT_QPA_PLATFORM=offscreen ctest --test-dir "$ROOT/build-armhf" --output-on-failure -j"$JOBS" --timeout 600'

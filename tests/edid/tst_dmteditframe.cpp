@@ -113,6 +113,13 @@ void compareTiming(const s_DMTSchemaData& got, const s_DMTSchemaData& want)
 // fault, the faults otherwise; a null string when the decoder is not installed.
 QString decoderFaults(const QString& path)
 {
+#ifdef VIREO_TESTS_EMULATED
+    // Under qemu's user emulation QProcess cannot follow its child (the emulated clone gives it no
+    // pid), and killing the "child" then kills the whole process group: the host decoder is not run
+    // from an emulated test.
+    Q_UNUSED(path)
+    return QString();
+#endif
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("edid-decode"));
     if (tool.isEmpty())
         return QString();
@@ -237,7 +244,7 @@ void TestDMTEditFrame::shippedTemplatesAreReal()
     QVERIFY(image.contains(monitor.toLatin1()));
     const QString faults = decoderFaults(path);
     if (faults.isNull())
-        QSKIP("edid-decode is not installed: the independent check of the templates is skipped");
+        QSKIP("edid-decode is not available (not installed, or the tests run under emulation): the independent check of the templates is skipped");
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 
@@ -441,7 +448,7 @@ void TestDMTEditFrame::roundTrip()
 
     const QString faults = decoderFaults(target);
     if (faults.isNull())
-        QSKIP("edid-decode is not installed: the independent check of the written image is skipped");
+        QSKIP("edid-decode is not available (not installed, or the tests run under emulation): the independent check of the written image is skipped");
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 
