@@ -244,7 +244,8 @@ void TestDMTEditFrame::shippedTemplatesAreReal()
     QVERIFY(image.contains(monitor.toLatin1()));
     const QString faults = decoderFaults(path);
     if (faults.isNull())
-        QSKIP("edid-decode is not available (not installed, or the tests run under emulation): the independent check of the templates is skipped");
+        QSKIP("edid-decode is not available (not installed, or the tests run under emulation): the independent check "
+              "of the templates is skipped");
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 
@@ -448,7 +449,8 @@ void TestDMTEditFrame::roundTrip()
 
     const QString faults = decoderFaults(target);
     if (faults.isNull())
-        QSKIP("edid-decode is not available (not installed, or the tests run under emulation): the independent check of the written image is skipped");
+        QSKIP("edid-decode is not available (not installed, or the tests run under emulation): the independent check "
+              "of the written image is skipped");
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 

@@ -292,28 +292,26 @@ void EdidSupplement::syncDMTDate(QSize frameRate, bool interlaced, float refresh
 void EdidSupplement::freshInputModelChanged()
 {
     auto device = Vireo::BizModel::DeviceList::instance()->activedDevice().lock();
-    if (!device)
-        return;
-    const auto inputs = device->selectedInputs();
-    auto input = inputs.isEmpty() ? nullptr : inputs.first().lock();
-    if (!input)
-        return;
-    removeConnections();
-    syncDMTDate(input->presetFrameRate(), input->presetInterlacing(), input->presetRefreshRate());
-    createConnections();
+    if (device)
+        syncFromSelected(device->selectedInputs());
 }
 
 void EdidSupplement::slot_outputModelChanged()
 {
     auto device = Vireo::BizModel::DeviceList::instance()->activedDevice().lock();
-    if (!device)
-        return;
-    const auto outputs = device->selectedOutputs();
-    auto output = outputs.isEmpty() ? nullptr : outputs.first().lock();
-    if (!output)
+    if (device)
+        syncFromSelected(device->selectedOutputs());
+}
+
+// Shows the preset timing of the first selected input or output, without reporting it as an edit.
+template <typename List>
+void EdidSupplement::syncFromSelected(const List& selected)
+{
+    auto first = selected.isEmpty() ? nullptr : selected.first().lock();
+    if (!first)
         return;
     removeConnections();
-    syncDMTDate(output->presetFrameRate(), output->presetInterlacing(), output->presetRefreshRate());
+    syncDMTDate(first->presetFrameRate(), first->presetInterlacing(), first->presetRefreshRate());
     createConnections();
 }
 

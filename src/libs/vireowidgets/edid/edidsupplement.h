@@ -79,6 +79,8 @@ private:
     void createConnections();
     void removeConnections();
     void syncDMTDate(QSize frameRate, bool interlaced, float refreshRate);
+    template <typename List>
+    void syncFromSelected(const List& selected);
     void updateFormatMappingWidget(int slotId, FormatMapping format);
     void setSelectFormatMapping(int id);
     void setSliderRanges(quint32 maxBand, quint32 minBand, QSize minSize, QSize maxSize);

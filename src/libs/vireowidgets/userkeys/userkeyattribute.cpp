@@ -70,6 +70,22 @@ const ColorEntry Colors[] = {
 };
 constexpr int ColorCount = int(std::size(Colors));
 
+// Both forms name their property buttons alike, in the order of the property table.
+template <typename Form>
+void takePropertyButtons(Form& form, const QList<QToolButton*>& props)
+{
+    form.toolButtonInputResources = props.at(0);
+    form.toolButtonFilp = props.at(1);
+    form.toolButtonMask = props.at(2);
+    form.toolButtonPos = props.at(3);
+    form.toolButtonIntercept = props.at(4);
+    form.toolButtonLayerColor = props.at(5);
+    form.toolButtonBorder = props.at(6);
+    form.toolButtonSize = props.at(7);
+    form.toolButtonColor = props.at(8);
+    form.toolButtonCutAndFill = props.at(9);
+}
+
 // Two columns of checkable property buttons, in table order down the first column, then the second.
 QList<QToolButton*> buildPropertyButtons(QWidget* parent, QGridLayout* grid, const char* styleProperty)
 {
@@ -155,16 +171,7 @@ void Ui_UserKeyAttribute::setupUi(QFrame* form)
     gridLayoutProperties = new QGridLayout;
     gridLayoutProperties->setSpacing(6);
     const QList<QToolButton*> props = buildPropertyButtons(form, gridLayoutProperties, "isUserKeyAttributeBtn");
-    toolButtonInputResources = props.at(0);
-    toolButtonFilp = props.at(1);
-    toolButtonMask = props.at(2);
-    toolButtonPos = props.at(3);
-    toolButtonIntercept = props.at(4);
-    toolButtonLayerColor = props.at(5);
-    toolButtonBorder = props.at(6);
-    toolButtonSize = props.at(7);
-    toolButtonColor = props.at(8);
-    toolButtonCutAndFill = props.at(9);
+    takePropertyButtons(*this, props);
     verticalLayout->addLayout(gridLayoutProperties);
 
     horizontalLayoutName = new QHBoxLayout;
@@ -412,16 +419,7 @@ void Ui_userKeyModifyDialog::setupUi(QFrame* form)
     gridLayoutProperties = new QGridLayout;
     gridLayoutProperties->setSpacing(6);
     const QList<QToolButton*> props = buildPropertyButtons(form, gridLayoutProperties, "isUserKeyAttributeDatailBtn");
-    toolButtonInputResources = props.at(0);
-    toolButtonFilp = props.at(1);
-    toolButtonMask = props.at(2);
-    toolButtonPos = props.at(3);
-    toolButtonIntercept = props.at(4);
-    toolButtonLayerColor = props.at(5);
-    toolButtonBorder = props.at(6);
-    toolButtonSize = props.at(7);
-    toolButtonColor = props.at(8);
-    toolButtonCutAndFill = props.at(9);
+    takePropertyButtons(*this, props);
     verticalLayout->addLayout(gridLayoutProperties);
 
     labelAttribute = new QLabel(form);
