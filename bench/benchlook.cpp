@@ -43,15 +43,24 @@ QLabel[isScreenContent="true"] { color: #6b707a; }
 QToolButton[isCloseButton="true"] { border: none; background: transparent; }
 )";
 
+bool g_sheetApplied = false;
+
 } // namespace
 
 void usePanelStyleSheet()
 {
-    static bool applied = false;
-    if (applied)
+    if (g_sheetApplied)
         return;
-    applied = true;
+    g_sheetApplied = true;
     qApp->setStyleSheet(QString::fromUtf8(kPanelStyleSheet));
+}
+
+void dropPanelStyleSheet()
+{
+    if (!g_sheetApplied)
+        return;
+    g_sheetApplied = false;
+    qApp->setStyleSheet(QString());
 }
 
 } // namespace Vireo::Bench

@@ -36,6 +36,15 @@ public:
         setFixedSize(ButtonWidth, ButtonHeight);
     }
     QSize sizeHint() const override { return {ButtonWidth, ButtonHeight}; }
+
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++paints;
+        QToolButton::paintEvent(event);
+    }
 };
 
 // Another kind of content button, to check that the reuse step never mixes kinds.
@@ -277,6 +286,7 @@ private slots:
     void dragNeedsEnabledAndLeftButton();
     void mouseBookkeeping();
     void rebuildReusesAndCaches();
+    void rebuildRepaintsWhatIsInView();
     void rebuildResizesOnce();
     void rebuildDeferredResizeRunsAtScopeEnd();
     void rebuildKeepsKindsApart();
@@ -987,6 +997,52 @@ void tst_NaviSliderFrame::mouseBookkeeping()
     Vireo::Test::sendMouse(strip.get(), QEvent::MouseButtonRelease, QPoint(-40, 7), Qt::LeftButton, Qt::NoButton);
     QVERIFY(!strip->mousePressed());
     QCOMPARE(QWidget::mouseGrabber(), nullptr);
+}
+
+// A rebuild that shows new or cached buttons holds the strip's painting until it ends; afterwards
+// every button paints again, those in view are painted where they now stand, and a button whose
+// updates its owner switched off stays so.
+void tst_NaviSliderFrame::rebuildRepaintsWhatIsInView()
+{
+    TestStrip strip(Qt::Horizontal);
+    strip.resize(400, 100);
+    strip.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&strip));
+    const auto items = [&strip] {
+        QList<ItemButton*> buttons;
+        for (QAbstractButton* button : strip.getContentButtons())
+            buttons.append(static_cast<ItemButton*>(button));
+        return buttons;
+    };
+    const auto checkPainted = [&](const QList<ItemButton*>& buttons) {
+        for (ItemButton* button : buttons)
+            button->paints = 0;
+        QTRY_VERIFY(buttons.first()->paints > 0);
+        QVERIFY(strip.contentFrame()->updatesEnabled());
+        for (ItemButton* button : buttons) {
+            if (button->testAttribute(Qt::WA_ForceUpdatesDisabled))
+                continue;
+            QVERIFY(button->updatesEnabled());
+            const bool inView = button->visibleRegion().isEmpty() == false;
+            QCOMPARE(button->paints > 0, inView);
+        }
+    };
+
+    strip.rebuild(names(20));
+    QList<ItemButton*> buttons = items();
+    QCOMPARE(buttons.size(), 20);
+    checkPainted(buttons);
+    QVERIFY(buttons.last()->visibleRegion().isEmpty());
+
+    // Shrink, then grow again out of the cache, with one button switched off by its owner.
+    strip.rebuild(names(3, QStringLiteral("b")));
+    buttons.at(1)->setUpdatesEnabled(false);
+    strip.rebuild(names(20, QStringLiteral("c")));
+    QCOMPARE(strip.created, 20);
+    checkPainted(items());
+    QVERIFY(!buttons.at(1)->updatesEnabled());
+    buttons.at(1)->setUpdatesEnabled(true);
+    QVERIFY(buttons.at(1)->updatesEnabled());
 }
 
 void tst_NaviSliderFrame::rebuildReusesAndCaches()

@@ -1,5 +1,7 @@
 #include "navisliderframe.h"
 
+#include <functional>
+
 #include "constants.h"
 #include "frameline.h"
 
@@ -16,6 +18,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <functional>
 
 namespace Vireo::Widgets {
 
@@ -61,6 +64,10 @@ NaviSliderFrame::RebuildScope::~RebuildScope()
     if (m_bLayoutWasEnabled) {
         m_pFrame->m_pContentLayout->setEnabled(true);
         m_pFrame->m_pContentLayout->activate();
+    }
+    if (m_nOuterPlaced < 0 && m_pFrame->m_bContentUpdatesSuspended) {
+        m_pFrame->m_bContentUpdatesSuspended = false;
+        m_pFrame->resumeContentUpdates();
     }
     if (--m_pFrame->m_nDeferResize == 0 && m_pFrame->m_bResizePending)
         m_pFrame->contentFrameResize();
@@ -799,8 +806,10 @@ void NaviSliderFrame::placeInRebuild(QToolButton* button)
     QLayoutItem* item = m_pContentLayout->itemAt(layoutIndex);
     if (!item || item->widget() != button) {
         // Strip buttons are group members; a new or cached button is not in the layout, unless a
-        // subclass put a shown one there itself.
-        const bool mayBeInLayout = inGroup || (button->parentWidget() == m_pContentFrame && !button->isHidden());
+        // subclass put a shown one there itself (Qt marks every widget a layout ever took).
+        const bool mayBeInLayout = inGroup
+            || (button->parentWidget() == m_pContentFrame && !button->isHidden()
+                && button->testAttribute(Qt::WA_LaidOut));
         const int from = mayBeInLayout ? contentLayoutIndexOf(button, layoutIndex) : -1;
         if (from > 0)
             delete m_pContentLayout->takeAt(from);
@@ -808,10 +817,43 @@ void NaviSliderFrame::placeInRebuild(QToolButton* button)
     }
 }
 
+void NaviSliderFrame::suspendContentUpdates()
+{
+    if (m_nRebuildPlaced < 0 || m_bContentUpdatesSuspended || !m_pContentFrame || !m_pContentFrame->isVisible()
+        || !m_pContentFrame->updatesEnabled())
+        return;
+    m_pContentFrame->setUpdatesEnabled(false);
+    m_bContentUpdatesSuspended = true;
+}
+
+void NaviSliderFrame::resumeContentUpdates()
+{
+    // QWidget::setUpdatesEnabled(true) would ask every descendant for a repaint of its own, and Qt
+    // compares each dirty widget with all its siblings: N buttons would cost time in N squared.
+    // The flags are cleared as Qt would clear them, and one repaint of the strip covers its
+    // children. A widget whose updates its owner switched off stays so.
+    const std::function<void(QWidget*)> enable = [&enable](QWidget* widget) {
+        widget->setAttribute(Qt::WA_UpdatesDisabled, false);
+        for (QObject* child : widget->children()) {
+            auto* childWidget = qobject_cast<QWidget*>(child);
+            if (childWidget && !childWidget->isWindow() && !childWidget->testAttribute(Qt::WA_ForceUpdatesDisabled)
+                && childWidget->testAttribute(Qt::WA_UpdatesDisabled))
+                enable(childWidget);
+        }
+    };
+    m_pContentFrame->setAttribute(Qt::WA_ForceUpdatesDisabled, false);
+    if (!m_pContentFrame->parentWidget()->updatesEnabled())
+        return; // an ancestor's own switch keeps the strip quiet; Qt re-enables it with that one
+    enable(m_pContentFrame);
+    m_pContentFrame->update();
+}
+
 void NaviSliderFrame::placeContentButton(QToolButton* button, bool resize)
 {
     if (!button)
         return;
+    if (button->group() != m_pContentButtonGroup || button->isHidden())
+        suspendContentUpdates();
     addContentButton(button, resize);
     if (button->group() == m_pContentButtonGroup)
         button->show();

@@ -95,6 +95,9 @@ public:
     void scrollToTail();
     void setScrollBarPos(int n);
     QScrollArea* contentScrollArea() const { return m_pContentScrollArea; }
+    // The widget the content buttons live in. A button made with it as parent is not re-parented
+    // when placed, which under a style sheet would polish it and all its children a second time.
+    QWidget* contentFrame() const { return m_pContentFrame; }
     bool isAllowDrag(QMouseEvent* event) const;
 
     // Every press on the list or on one of its content buttons (mouse button, double click, or the
@@ -191,6 +194,13 @@ protected:
     // of the cache first, see RebuildScope) through addContentButton, and shows it; `resize` as for
     // addContentButton (deferred inside a RebuildScope).
     void placeContentButton(QToolButton* button, bool resize);
+    // Inside a RebuildScope: stops painting the strip until the scope ends, for rebuilds that show
+    // new or cached buttons. A button shown before the strip is laid out appears at its parent's
+    // corner, in view, and every such button would be repainted once at a place it never keeps
+    // (Qt's repaint of N dirty siblings costs time in N squared). Called before a new button is
+    // made (it may show itself) and by placeContentButton for a button that enters the strip.
+    void suspendContentUpdates();
+    void resumeContentUpdates();
     // Hides reuse[from..] into the cache with contentButtonsHide(button) for each (which calls
     // resetHideContentButton), keeping their order in the cache; with one resize at the end. Inside
     // a RebuildScope, reuse entries of another kind that were not placed again go too.
@@ -251,6 +261,7 @@ private:
     int m_nDeferResize = 0; // > 0: per-change resizes wait for one contentFrameResize
     int m_nRebuildPlaced = -1; // >= 0: inside a RebuildScope, the number of buttons placed so far
     bool m_bResizePending = false;
+    bool m_bContentUpdatesSuspended = false; // set by suspendContentUpdates until the outer scope ends
     bool m_bGroupOrderDirty = false;
     bool m_bInContentFrameResize = false;
     bool m_bResizeAgain = false;

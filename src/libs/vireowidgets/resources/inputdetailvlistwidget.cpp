@@ -303,7 +303,8 @@ void InputDetailVListWidget::setMainLayout()
 InputListContentButton* InputDetailVListWidget::createInputContentButton(
     std::weak_ptr<Device> device, std::weak_ptr<Input> input, ReadInputVideoFrameCallback callback)
 {
-    return new InputDetailContentButton(std::move(device), std::move(input), std::move(callback), this);
+    // Made in the strip's own widget, where it stays: placing a button made elsewhere re-parents it.
+    return new InputDetailContentButton(std::move(device), std::move(input), std::move(callback), contentFrame());
 }
 
 void InputDetailVListWidget::updateInputListContentButton(
