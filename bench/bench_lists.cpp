@@ -14,8 +14,10 @@
 #include <vireowidgets/resources/outputdetailvlistwidget.h>
 #include <vireowidgets/resources/screendetailvlistwidget.h>
 #include <vireowidgets/resources/screenheaderlistwidget.h>
+#include <vireowidgets/userkeys/userkeylistwidget.h>
 
 #include <vireomodel/enums.h>
+#include <vireomodel/fixture.h>
 
 #include <QImage>
 #include <QLinearGradient>
@@ -338,6 +340,35 @@ Budget budgetFor(int n)
     budget.targetNs = 500'000'000;
     return budget;
 }
+
+// The user key list, up to the 128 keys it holds.
+struct UserKeyLists
+{
+    using List = UserKeyDetailVListWidget;
+    using Button = UserKeyListContentButton;
+    static constexpr int section = 60;
+    static QString label() { return QStringLiteral("userkeys"); }
+    static QSize listSize() { return kListSize; }
+
+    static void populate(BenchDevice& device, int buttons)
+    {
+        for (int i = 0; i < buttons; ++i)
+            device.get()->addUserKey(Vireo::Fixture::userKeyDetail(
+                quint8(i + 1), QStringLiteral("User key %1").arg(i + 1), i % 8));
+    }
+
+    static void build(List* list, BenchDevice& device, bool) { list->initListWidgetItem(device.weak()); }
+
+    static void resetSame(List* list, BenchDevice& device)
+    {
+        for (QAbstractButton* candidate : list->getContentButtons()) {
+            if (auto* button = qobject_cast<Button*>(candidate)) {
+                button->setUserKey(device.weak(), button->userkey());
+                button->updateUIFromData();
+            }
+        }
+    }
+};
 
 // ---- P1: rebuild of an unchanged list --------------------------------------------------------
 
@@ -765,6 +796,14 @@ void layerSizes(benchmark::internal::Benchmark* b)
     b->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 }
 
+// A user key list holds 128 keys at most.
+void userKeySizes(benchmark::internal::Benchmark* b)
+{
+    for (int n : {16, 64, 128})
+        b->Arg(n);
+    b->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
 void firstBuildSizes(benchmark::internal::Benchmark* b)
 {
     for (int n : {256, 1024})
@@ -808,3 +847,5 @@ BENCHMARK_TEMPLATE(BM_RebuildUnchanged, LayerLists)->Apply(layerSizes);
 BENCHMARK_TEMPLATE(BM_FirstBuild, LayerLists)->Apply(layerSizes);
 BENCHMARK_TEMPLATE(BM_RebuildUnchanged, HeaderLists)->Apply(headerSizes);
 BENCHMARK_TEMPLATE(BM_FirstBuild, HeaderLists)->Apply(headerSizes);
+BENCHMARK_TEMPLATE(BM_RebuildUnchanged, UserKeyLists)->Apply(userKeySizes);
+BENCHMARK_TEMPLATE(BM_FirstBuild, UserKeyLists)->Apply(userKeySizes);

@@ -143,12 +143,27 @@ void TestUserKeyList::swatchShowsNumberAndExactlyOneColour()
     QCOMPARE(swatchOf(&button)->text(), QStringLiteral("12"));
     QCOMPARE(trueColors(&button), QStringList {QLatin1String(ColorProperties[first])});
 
-    // Recoloured on the device: the earlier colour's property goes.
+    // A host sheet giving each colour property its own text colour: the shown swatch follows.
+    QString sheet;
+    for (int value = 0; value < 8; ++value)
+        sheet += QStringLiteral("QLabel[%1=\"true\"] { color: #0000%2; }\n")
+                     .arg(QLatin1String(ColorProperties[value]))
+                     .arg(value + 1, 2, 16, QLatin1Char('0'));
+    button.setStyleSheet(sheet);
+    button.show();
+    const auto swatchColour = [&button] { return swatchOf(&button)->palette().color(QPalette::WindowText); };
+    QCOMPARE(swatchColour(), QColor(0, 0, first + 1));
+
+    // Recoloured on the device: the earlier colour's property goes, and the look with it.
     auto detail = key.getUserKeyDetail();
     detail.userKeyColor = second;
     key.setUserKeyDetail(detail);
     button.updateUIFromData();
     QCOMPARE(trueColors(&button), expected);
+    if (second < 8)
+        QCOMPARE(swatchColour(), QColor(0, 0, second + 1));
+    else
+        QVERIFY(swatchColour() != QColor(0, 0, first + 1));
 }
 
 void TestUserKeyList::buttonSignalsCarryTheFileId()

@@ -20,10 +20,12 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollArea>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace Vireo::Widgets {
@@ -39,6 +41,17 @@ const char* const ColorProperties[] = {"isUserKeyColorBlue", "isUserKeyColorOran
 
 constexpr int ButtonHeight = 48;
 constexpr int ButtonMinWidth = 280;
+
+// Sets a style property and tells whether its value changed: only then does the widget need to
+// be polished again (a widget not polished yet takes its look when it is first shown).
+bool setLookProperty(QWidget* widget, const char* name, bool value)
+{
+    const QVariant current = widget->property(name);
+    if (current.isValid() && current.toBool() == value)
+        return false;
+    widget->setProperty(name, value);
+    return widget->testAttribute(Qt::WA_WState_Polished);
+}
 
 std::shared_ptr<UserKey> asUserKey(const std::weak_ptr<File>& file)
 {
@@ -172,18 +185,24 @@ qint64 UserKeyListContentButton::getUserKeyNo() const
 
 void UserKeyListContentButton::setIsDragState(bool b)
 {
+    // The property follows the state from construction on: only a change needs a new look.
+    if (b == m_IsDragState)
+        return;
     m_IsDragState = b;
     setProperty("isUserKeyItemButton", !b);
-    Internal::repolish(this);
+    if (testAttribute(Qt::WA_WState_Polished))
+        Internal::repolish(this);
 }
 
 void UserKeyListContentButton::colorLabel(int color)
 {
     // A reused or recoloured button must not keep the property of an earlier colour: exactly the
     // current colour's property is true (none for a value outside the table).
+    bool changed = false;
     for (int value = 0; value < int(std::size(ColorProperties)); ++value)
-        m_colorLabel->setProperty(ColorProperties[value], value == color);
-    Internal::repolish(m_colorLabel);
+        changed = setLookProperty(m_colorLabel, ColorProperties[value], value == color) || changed;
+    if (changed)
+        Internal::repolish(m_colorLabel);
 }
 
 void UserKeyListContentButton::updateUIFromData()
@@ -279,6 +298,10 @@ void UserKeyListWidget::initListWidgetItem(std::weak_ptr<Device> device)
     int shown = 0;
     for (const auto& file : dev->files(Enum::File::UserKeyFile)) {
         auto* button = reuseContentButton<UserKeyListContentButton>(reuse, shown);
+        // New buttons and those back from the cache get their style again once the loop has run;
+        // a button kept in place re-styles itself when its look changes.
+        if (!button || button->isHidden())
+            m_restyleButtons.append(button);
         if (button) {
             button->setUserKey(m_pDevice, file);
             // A reused button shows its new key, not the one it had before.
@@ -288,6 +311,7 @@ void UserKeyListWidget::initListWidgetItem(std::weak_ptr<Device> device)
             button = createUserKeyContentButton(m_pDevice, file, m_pContentFrame);
             if (!button)
                 continue;
+            m_restyleButtons.last() = button;
             connectPressRelease(button);
         }
         placeContentButton(button, false);
@@ -296,10 +320,16 @@ void UserKeyListWidget::initListWidgetItem(std::weak_ptr<Device> device)
     hideContentButtonsFrom(reuse, shown);
     contentFrameResize();
 
-    Internal::queueStyleRefresh(this, m_bStyleRefreshQueued, [this] {
-        for (UserKeyListContentButton* button : keyButtonsInOrder())
-            Internal::repolish(button);
-    });
+    m_restyleButtons.removeAll(nullptr);
+    if (!m_restyleButtons.isEmpty()) {
+        Internal::queueStyleRefresh(this, m_bStyleRefreshQueued, [this] {
+            const QList<QPointer<UserKeyListContentButton>> buttons = std::exchange(m_restyleButtons, {});
+            for (UserKeyListContentButton* button : buttons) {
+                if (button && button->group() == m_pContentButtonGroup)
+                    Internal::repolish(button);
+            }
+        });
+    }
 }
 
 void UserKeyListWidget::connectPressRelease(UserKeyListContentButton* button)

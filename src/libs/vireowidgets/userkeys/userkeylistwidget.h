@@ -6,6 +6,7 @@
 #include <vireomodel/bizmodel.h>
 
 #include <QList>
+#include <QPointer>
 #include <QSize>
 #include <QToolButton>
 
@@ -182,6 +183,7 @@ private:
     // key's edit or delete button) drags nothing.
     quint64 m_nKeyPressSerial = 0;
     bool m_bStyleRefreshQueued = false;
+    QList<QPointer<UserKeyListContentButton>> m_restyleButtons; // placed new or out of the cache
 
     static qint64 keyNumberFromMime(const QMimeData* mime, bool* ok);
     void leaveDragState();
