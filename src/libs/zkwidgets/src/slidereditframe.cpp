@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace Vireo::Widgets {
 
@@ -106,19 +107,111 @@ void SliderEditSpinBox::focusInEvent(QFocusEvent* event)
 
 // ---------------------------------------------------------------------------------------------------------
 
-SliderEditFrame::SliderEditFrame(QWidget* parent)
+Internal::SliderRowFrame::SliderRowFrame(QAbstractSpinBox* spinBox, std::function<void()> report, QWidget* parent)
     : QFrame(parent)
-    , m_pGate(std::make_unique<Internal::SliderReportGate>([this] { reportValue(); }))
+    , m_pGate(std::make_unique<SliderReportGate>(std::move(report)))
+    , m_pSpinBoxWidget(spinBox)
 {
-    setObjectName(QStringLiteral("SliderEditFrame"));
-    m_pSpinBox = new SliderEditSpinBox(this);
-    const RowParts parts = buildRow(this, m_pSpinBox);
+    const RowParts parts = buildRow(this, spinBox);
     m_pLayout = parts.layout;
     m_pControlLayout = parts.controls;
     m_pLabel = parts.label;
     m_pMinusButton = parts.minus;
     m_pSlider = parts.slider;
     m_pPlusButton = parts.plus;
+}
+
+Internal::SliderRowFrame::~SliderRowFrame() = default;
+
+void Internal::SliderRowFrame::setLabelText(const QString& text)
+{
+    m_pLabel->setText(text);
+}
+
+QString Internal::SliderRowFrame::labelText() const
+{
+    return m_pLabel->text();
+}
+
+void Internal::SliderRowFrame::setLabelVisible(bool visible)
+{
+    m_pLabel->setVisible(visible);
+}
+
+void Internal::SliderRowFrame::setLabelFixedWidth(int width)
+{
+    m_pLabel->setFixedWidth(std::max(0, width));
+}
+
+void Internal::SliderRowFrame::setSpinBoxFixedWidth(int width)
+{
+    m_pSpinBoxWidget->setFixedWidth(std::max(0, width));
+}
+
+void Internal::SliderRowFrame::setButtonFixedWidth(int width)
+{
+    m_pMinusButton->setFixedWidth(std::max(0, width));
+    m_pPlusButton->setFixedWidth(std::max(0, width));
+}
+
+void Internal::SliderRowFrame::setButtonsVisible(bool visible)
+{
+    m_pMinusButton->setVisible(visible);
+    m_pPlusButton->setVisible(visible);
+}
+
+void Internal::SliderRowFrame::setHorizontalSpacing(int labelSpacing, int controlSpacing)
+{
+    m_pLayout->setSpacing(std::max(0, labelSpacing));
+    m_pControlLayout->setSpacing(std::max(0, controlSpacing));
+}
+
+void Internal::SliderRowFrame::setHorizontalSpacing(int spacing)
+{
+    setHorizontalSpacing(spacing, spacing);
+}
+
+void Internal::SliderRowFrame::setSliderVisible(bool visible)
+{
+    m_pSlider->setVisible(visible);
+}
+
+bool Internal::SliderRowFrame::isSliderVisible() const
+{
+    return !m_pSlider->isHidden();
+}
+
+void Internal::SliderRowFrame::setReleaseMode(bool releaseMode)
+{
+    m_pGate->setReleaseMode(releaseMode);
+}
+
+bool Internal::SliderRowFrame::isReleaseMode() const
+{
+    return m_pGate->isReleaseMode();
+}
+
+void Internal::SliderRowFrame::setTimeSamplingRate(int msec)
+{
+    m_pGate->setSamplingInterval(msec);
+}
+
+int Internal::SliderRowFrame::timeSamplingRate() const
+{
+    return m_pGate->samplingInterval();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+
+SliderEditFrame::SliderEditFrame(QWidget* parent)
+    : SliderEditFrame(new SliderEditSpinBox, parent)
+{ }
+
+SliderEditFrame::SliderEditFrame(SliderEditSpinBox* spinBox, QWidget* parent)
+    : SliderRowFrame(spinBox, [this] { reportValue(); }, parent)
+    , m_pSpinBox(spinBox)
+{
+    setObjectName(QStringLiteral("SliderEditFrame"));
 
     m_pSlider->setRange(m_pSpinBox->minimum(), m_pSpinBox->maximum());
     m_nValue = m_nReportedValue = m_pSpinBox->value();
@@ -200,84 +293,6 @@ int SliderEditFrame::value() const
     return m_nValue;
 }
 
-void SliderEditFrame::setLabelText(const QString& text)
-{
-    m_pLabel->setText(text);
-}
-
-QString SliderEditFrame::labelText() const
-{
-    return m_pLabel->text();
-}
-
-void SliderEditFrame::setLabelVisible(bool visible)
-{
-    m_pLabel->setVisible(visible);
-}
-
-void SliderEditFrame::setLabelFixedWidth(int width)
-{
-    m_pLabel->setFixedWidth(std::max(0, width));
-}
-
-void SliderEditFrame::setSpinBoxFixedWidth(int width)
-{
-    m_pSpinBox->setFixedWidth(std::max(0, width));
-}
-
-void SliderEditFrame::setButtonFixedWidth(int width)
-{
-    m_pMinusButton->setFixedWidth(std::max(0, width));
-    m_pPlusButton->setFixedWidth(std::max(0, width));
-}
-
-void SliderEditFrame::setButtonsVisible(bool visible)
-{
-    m_pMinusButton->setVisible(visible);
-    m_pPlusButton->setVisible(visible);
-}
-
-void SliderEditFrame::setHorizontalSpacing(int labelSpacing, int controlSpacing)
-{
-    m_pLayout->setSpacing(std::max(0, labelSpacing));
-    m_pControlLayout->setSpacing(std::max(0, controlSpacing));
-}
-
-void SliderEditFrame::setHorizontalSpacing(int spacing)
-{
-    setHorizontalSpacing(spacing, spacing);
-}
-
-void SliderEditFrame::setSliderVisible(bool visible)
-{
-    m_pSlider->setVisible(visible);
-}
-
-bool SliderEditFrame::isSliderVisible() const
-{
-    return !m_pSlider->isHidden();
-}
-
-void SliderEditFrame::setReleaseMode(bool releaseMode)
-{
-    m_pGate->setReleaseMode(releaseMode);
-}
-
-bool SliderEditFrame::isReleaseMode() const
-{
-    return m_pGate->isReleaseMode();
-}
-
-void SliderEditFrame::setTimeSamplingRate(int msec)
-{
-    m_pGate->setSamplingInterval(msec);
-}
-
-int SliderEditFrame::timeSamplingRate() const
-{
-    return m_pGate->samplingInterval();
-}
-
 void SliderEditFrame::simulateUserEdit(int value)
 {
     m_pSpinBox->setValue(value);
@@ -325,18 +340,14 @@ void SliderEditFrame::reportValue()
 // ---------------------------------------------------------------------------------------------------------
 
 SliderEditFrameDouble::SliderEditFrameDouble(QWidget* parent)
-    : QFrame(parent)
-    , m_pGate(std::make_unique<Internal::SliderReportGate>([this] { reportValue(); }))
+    : SliderEditFrameDouble(new QDoubleSpinBox, parent)
+{ }
+
+SliderEditFrameDouble::SliderEditFrameDouble(QDoubleSpinBox* spinBox, QWidget* parent)
+    : SliderRowFrame(spinBox, [this] { reportValue(); }, parent)
+    , m_pSpinBox(spinBox)
 {
     setObjectName(QStringLiteral("SliderEditFrameDouble"));
-    m_pSpinBox = new QDoubleSpinBox(this);
-    const RowParts parts = buildRow(this, m_pSpinBox);
-    m_pLayout = parts.layout;
-    m_pControlLayout = parts.controls;
-    m_pLabel = parts.label;
-    m_pMinusButton = parts.minus;
-    m_pSlider = parts.slider;
-    m_pPlusButton = parts.plus;
 
     m_pSpinBox->setDecimals(m_nDecimals);
     m_pSpinBox->setRange(m_dMinimum, m_dMaximum);
@@ -456,84 +467,6 @@ int SliderEditFrameDouble::decimals() const
 double SliderEditFrameDouble::value() const
 {
     return fromUnits(m_nUnits);
-}
-
-void SliderEditFrameDouble::setLabelText(const QString& text)
-{
-    m_pLabel->setText(text);
-}
-
-QString SliderEditFrameDouble::labelText() const
-{
-    return m_pLabel->text();
-}
-
-void SliderEditFrameDouble::setLabelVisible(bool visible)
-{
-    m_pLabel->setVisible(visible);
-}
-
-void SliderEditFrameDouble::setLabelFixedWidth(int width)
-{
-    m_pLabel->setFixedWidth(std::max(0, width));
-}
-
-void SliderEditFrameDouble::setSpinBoxFixedWidth(int width)
-{
-    m_pSpinBox->setFixedWidth(std::max(0, width));
-}
-
-void SliderEditFrameDouble::setButtonFixedWidth(int width)
-{
-    m_pMinusButton->setFixedWidth(std::max(0, width));
-    m_pPlusButton->setFixedWidth(std::max(0, width));
-}
-
-void SliderEditFrameDouble::setButtonsVisible(bool visible)
-{
-    m_pMinusButton->setVisible(visible);
-    m_pPlusButton->setVisible(visible);
-}
-
-void SliderEditFrameDouble::setHorizontalSpacing(int labelSpacing, int controlSpacing)
-{
-    m_pLayout->setSpacing(std::max(0, labelSpacing));
-    m_pControlLayout->setSpacing(std::max(0, controlSpacing));
-}
-
-void SliderEditFrameDouble::setHorizontalSpacing(int spacing)
-{
-    setHorizontalSpacing(spacing, spacing);
-}
-
-void SliderEditFrameDouble::setSliderVisible(bool visible)
-{
-    m_pSlider->setVisible(visible);
-}
-
-bool SliderEditFrameDouble::isSliderVisible() const
-{
-    return !m_pSlider->isHidden();
-}
-
-void SliderEditFrameDouble::setReleaseMode(bool releaseMode)
-{
-    m_pGate->setReleaseMode(releaseMode);
-}
-
-bool SliderEditFrameDouble::isReleaseMode() const
-{
-    return m_pGate->isReleaseMode();
-}
-
-void SliderEditFrameDouble::setTimeSamplingRate(int msec)
-{
-    m_pGate->setSamplingInterval(msec);
-}
-
-int SliderEditFrameDouble::timeSamplingRate() const
-{
-    return m_pGate->samplingInterval();
 }
 
 void SliderEditFrameDouble::simulateUserEdit(double value)

@@ -22,8 +22,10 @@
 #include <QSpinBox>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
+class QAbstractSpinBox;
 class QLabel;
 class QSlider;
 class QToolButton;
@@ -52,24 +54,15 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
-// One integer row.
-class ZKWIDGETS_EXPORT SliderEditFrame : public QFrame
+namespace Internal {
+
+// What the integer and the decimal rows share: the parts of the row (label, minus button, slider,
+// plus button and the spin box the row gives), their look, and when changes are reported.
+class ZKWIDGETS_EXPORT SliderRowFrame : public QFrame
 {
     Q_OBJECT
 public:
-    explicit SliderEditFrame(QWidget* parent = nullptr);
-    ~SliderEditFrame() override;
-
-    void setRange(int minimum, int maximum);
-    void setMinimum(int minimum);
-    void setMaximum(int maximum);
-    int minimum() const;
-    int maximum() const;
-    void setSingleStep(int step);
-    int singleStep() const;
-    void setPageStep(int step);
-    int pageStep() const;
-    int value() const;
+    ~SliderRowFrame() override;
 
     void setLabelText(const QString& text);
     QString labelText() const;
@@ -91,6 +84,43 @@ public:
     void setTimeSamplingRate(int msec);
     int timeSamplingRate() const;
 
+protected:
+    // Takes the spin box (made without a parent) into the row; `report` emits the row's value.
+    SliderRowFrame(QAbstractSpinBox* spinBox, std::function<void()> report, QWidget* parent);
+
+    QHBoxLayout* m_pLayout = nullptr;
+    QHBoxLayout* m_pControlLayout = nullptr;
+    QLabel* m_pLabel = nullptr;
+    QToolButton* m_pMinusButton = nullptr;
+    QSlider* m_pSlider = nullptr;
+    QToolButton* m_pPlusButton = nullptr;
+    std::unique_ptr<SliderReportGate> m_pGate;
+
+private:
+    QAbstractSpinBox* m_pSpinBoxWidget = nullptr;
+};
+
+} // namespace Internal
+
+// One integer row.
+class ZKWIDGETS_EXPORT SliderEditFrame : public Internal::SliderRowFrame
+{
+    Q_OBJECT
+public:
+    explicit SliderEditFrame(QWidget* parent = nullptr);
+    ~SliderEditFrame() override;
+
+    void setRange(int minimum, int maximum);
+    void setMinimum(int minimum);
+    void setMaximum(int maximum);
+    int minimum() const;
+    int maximum() const;
+    void setSingleStep(int step);
+    int singleStep() const;
+    void setPageStep(int step);
+    int pageStep() const;
+    int value() const;
+
     // Drive the row as a person would, for tests and demos: a value typed into the box and confirmed,
     // or a drag of the slider handle through the positions (released at the end when release is true).
     void simulateUserEdit(int value);
@@ -105,23 +135,17 @@ signals:
     void sliderReleased();
 
 private:
+    SliderEditFrame(SliderEditSpinBox* spinBox, QWidget* parent);
     void applyValue(int value, bool dragging);
     void reportValue();
 
-    QHBoxLayout* m_pLayout = nullptr;
-    QHBoxLayout* m_pControlLayout = nullptr;
-    QLabel* m_pLabel = nullptr;
-    QToolButton* m_pMinusButton = nullptr;
-    QSlider* m_pSlider = nullptr;
-    QToolButton* m_pPlusButton = nullptr;
     SliderEditSpinBox* m_pSpinBox = nullptr;
-    std::unique_ptr<Internal::SliderReportGate> m_pGate;
     int m_nValue = 0;
     int m_nReportedValue = 0;
 };
 
 // One row of decimal values. The slider moves in units of the last decimal.
-class ZKWIDGETS_EXPORT SliderEditFrameDouble : public QFrame
+class ZKWIDGETS_EXPORT SliderEditFrameDouble : public Internal::SliderRowFrame
 {
     Q_OBJECT
 public:
@@ -142,23 +166,6 @@ public:
     int decimals() const;
     double value() const;
 
-    void setLabelText(const QString& text);
-    QString labelText() const;
-    void setLabelVisible(bool visible);
-    void setLabelFixedWidth(int width);
-    void setSpinBoxFixedWidth(int width);
-    void setButtonFixedWidth(int width);
-    void setButtonsVisible(bool visible);
-    void setHorizontalSpacing(int labelSpacing, int controlSpacing);
-    void setHorizontalSpacing(int spacing);
-    void setSliderVisible(bool visible);
-    bool isSliderVisible() const;
-
-    void setReleaseMode(bool releaseMode = true);
-    bool isReleaseMode() const;
-    void setTimeSamplingRate(int msec);
-    int timeSamplingRate() const;
-
     void simulateUserEdit(double value);
     void simulateSliderDrag(const QList<double>& positions, bool release = true);
 
@@ -171,20 +178,14 @@ signals:
     void sliderReleased();
 
 private:
+    SliderEditFrameDouble(QDoubleSpinBox* spinBox, QWidget* parent);
     qint64 toUnits(double value) const;
     double fromUnits(qint64 units) const;
     void updateSliderRange();
     void applyUnits(qint64 units, bool dragging);
     void reportValue();
 
-    QHBoxLayout* m_pLayout = nullptr;
-    QHBoxLayout* m_pControlLayout = nullptr;
-    QLabel* m_pLabel = nullptr;
-    QToolButton* m_pMinusButton = nullptr;
-    QSlider* m_pSlider = nullptr;
-    QToolButton* m_pPlusButton = nullptr;
     QDoubleSpinBox* m_pSpinBox = nullptr;
-    std::unique_ptr<Internal::SliderReportGate> m_pGate;
     double m_dMinimum = 0.0;
     double m_dMaximum = 99.99;
     double m_dSingleStep = 1.0;
