@@ -212,13 +212,13 @@ void Ui_UserKeyAttribute::retranslateUi(QFrame* form)
     labelColorTitle->setText(QCoreApplication::translate("UserKeyAttribute", "color title"));
 }
 
-QList<QToolButton*> Ui_UserKeyAttribute::propertyButtons() const
+QList<QToolButton*> UserKeyFormButtons::propertyButtons() const
 {
     return {toolButtonInputResources, toolButtonFilp, toolButtonMask, toolButtonPos, toolButtonIntercept,
         toolButtonLayerColor, toolButtonBorder, toolButtonSize, toolButtonColor, toolButtonCutAndFill};
 }
 
-QList<QToolButton*> Ui_UserKeyAttribute::colorButtons() const
+QList<QToolButton*> UserKeyFormButtons::colorButtons() const
 {
     return {toolButtonBlueColor, toolButtonOrangeColor, toolButtonYellowColor, toolButtonGreenColor,
         toolButtonCyanColor, toolButtonDarkBlueColor, toolButtonPurpleColor, toolButtonBlackColor};
@@ -493,18 +493,6 @@ void Ui_userKeyModifyDialog::retranslateUi(QFrame* form)
     labelSort->setText(QCoreApplication::translate("userKeyModifyDialog", "sort"));
     toolButtonReduce->setText(QCoreApplication::translate("userKeyModifyDialog", "-"));
     toolButtonAdd->setText(QStringLiteral("+"));
-}
-
-QList<QToolButton*> Ui_userKeyModifyDialog::propertyButtons() const
-{
-    return {toolButtonInputResources, toolButtonFilp, toolButtonMask, toolButtonPos, toolButtonIntercept,
-        toolButtonLayerColor, toolButtonBorder, toolButtonSize, toolButtonColor, toolButtonCutAndFill};
-}
-
-QList<QToolButton*> Ui_userKeyModifyDialog::colorButtons() const
-{
-    return {toolButtonBlueColor, toolButtonOrangeColor, toolButtonYellowColor, toolButtonGreenColor,
-        toolButtonCyanColor, toolButtonDarkBlueColor, toolButtonPurpleColor, toolButtonBlackColor};
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -25,16 +25,10 @@ namespace Vireo::Widgets {
 
 class FixedBitLineEditEx;
 
-// The form of the attribute panel: select-all row, two columns of property buttons, the name row
-// and two rows of four colour buttons. Object names are those of the members.
-class VIREOWIDGETS_EXPORT Ui_UserKeyAttribute
+// The buttons both user key forms have: one per property group a key can carry and one per colour.
+class VIREOWIDGETS_EXPORT UserKeyFormButtons
 {
 public:
-    QVBoxLayout* verticalLayout = nullptr;
-    QHBoxLayout* horizontalLayoutSelectAll = nullptr;
-    QLabel* labelSelectAll = nullptr;
-    QCheckBox* checkBoxAll = nullptr;
-    QGridLayout* gridLayoutProperties = nullptr;
     QToolButton* toolButtonInputResources = nullptr;
     QToolButton* toolButtonFilp = nullptr;
     QToolButton* toolButtonMask = nullptr;
@@ -45,11 +39,6 @@ public:
     QToolButton* toolButtonSize = nullptr;
     QToolButton* toolButtonColor = nullptr;
     QToolButton* toolButtonCutAndFill = nullptr;
-    QHBoxLayout* horizontalLayoutName = nullptr;
-    QLabel* labelName = nullptr;
-    FixedBitLineEditEx* lineEdit = nullptr;
-    QLabel* labelColorTitle = nullptr;
-    QGridLayout* gridLayoutColor = nullptr;
     QToolButton* toolButtonBlueColor = nullptr;
     QToolButton* toolButtonOrangeColor = nullptr;
     QToolButton* toolButtonYellowColor = nullptr;
@@ -59,12 +48,30 @@ public:
     QToolButton* toolButtonPurpleColor = nullptr;
     QToolButton* toolButtonBlackColor = nullptr;
 
-    void setupUi(QFrame* form);
-    void retranslateUi(QFrame* form);
     // The property buttons in the order of the record's flags table; the colour buttons in
     // UserKeyColorEnum order.
     QList<QToolButton*> propertyButtons() const;
     QList<QToolButton*> colorButtons() const;
+};
+
+// The form of the attribute panel: select-all row, two columns of property buttons, the name row
+// and two rows of four colour buttons. Object names are those of the members.
+class VIREOWIDGETS_EXPORT Ui_UserKeyAttribute : public UserKeyFormButtons
+{
+public:
+    QVBoxLayout* verticalLayout = nullptr;
+    QHBoxLayout* horizontalLayoutSelectAll = nullptr;
+    QLabel* labelSelectAll = nullptr;
+    QCheckBox* checkBoxAll = nullptr;
+    QGridLayout* gridLayoutProperties = nullptr;
+    QHBoxLayout* horizontalLayoutName = nullptr;
+    QLabel* labelName = nullptr;
+    FixedBitLineEditEx* lineEdit = nullptr;
+    QLabel* labelColorTitle = nullptr;
+    QGridLayout* gridLayoutColor = nullptr;
+
+    void setupUi(QFrame* form);
+    void retranslateUi(QFrame* form);
 };
 
 // The attribute panel of the user key frame: which property groups a new key carries, its name
@@ -123,34 +130,16 @@ class UserKeyEditCfg;
 
 // The form of the key editor: the "parameter" section with the property buttons, the "attribute"
 // section with name, colour and number ("sort", with "-" and "+").
-class VIREOWIDGETS_EXPORT Ui_userKeyModifyDialog
+class VIREOWIDGETS_EXPORT Ui_userKeyModifyDialog : public UserKeyFormButtons
 {
 public:
     QVBoxLayout* verticalLayout = nullptr;
     QLabel* labelParameter = nullptr;
     QGridLayout* gridLayoutProperties = nullptr;
-    QToolButton* toolButtonInputResources = nullptr;
-    QToolButton* toolButtonFilp = nullptr;
-    QToolButton* toolButtonMask = nullptr;
-    QToolButton* toolButtonPos = nullptr;
-    QToolButton* toolButtonIntercept = nullptr;
-    QToolButton* toolButtonLayerColor = nullptr;
-    QToolButton* toolButtonBorder = nullptr;
-    QToolButton* toolButtonSize = nullptr;
-    QToolButton* toolButtonColor = nullptr;
-    QToolButton* toolButtonCutAndFill = nullptr;
     QLabel* labelAttribute = nullptr;
     QLabel* labelName = nullptr;
     FixedBitLineEditEx* lineEditName = nullptr;
     QLabel* labelColor = nullptr;
-    QToolButton* toolButtonBlueColor = nullptr;
-    QToolButton* toolButtonOrangeColor = nullptr;
-    QToolButton* toolButtonYellowColor = nullptr;
-    QToolButton* toolButtonGreenColor = nullptr;
-    QToolButton* toolButtonCyanColor = nullptr;
-    QToolButton* toolButtonDarkBlueColor = nullptr;
-    QToolButton* toolButtonPurpleColor = nullptr;
-    QToolButton* toolButtonBlackColor = nullptr;
     QLabel* labelSort = nullptr;
     QToolButton* toolButtonReduce = nullptr;
     FixedBitLineEditEx* lineEditSort = nullptr;
@@ -158,8 +147,6 @@ public:
 
     void setupUi(QFrame* form);
     void retranslateUi(QFrame* form);
-    QList<QToolButton*> propertyButtons() const;
-    QList<QToolButton*> colorButtons() const;
 };
 
 // The content of the key editor: flags, name, colour and number of one existing key.
