@@ -49,11 +49,11 @@ bool startsWith(const char* p, const char* end, const char* prefix)
     return size_t(end - p) >= length && std::memcmp(p, prefix, length) == 0;
 }
 
-// One pass over the raw bytes before the DOM is built. The DOM builder and its tree both recurse
-// per nesting level, so a deep enough file would overflow the stack; declared entities let a small
-// file expand to gigabytes. Neither has a place in a configuration file. The scan follows XML's
-// markup rules closely enough to count elements (comments, CDATA, processing instructions and
-// quoted attribute values are skipped); anything it misreads is refused by the parser afterwards.
+// One pass over the raw bytes before they are parsed. Qt's XML reader recurses per nesting level,
+// so a deep enough file would overflow the stack; declared entities let a small file expand to
+// gigabytes. Neither has a place in a configuration file. The scan follows XML's markup rules
+// closely enough to count elements (comments, CDATA, processing instructions and quoted attribute
+// values are skipped); anything it misreads is refused by the parser afterwards.
 Markup scanMarkup(const QByteArray& data, int maxDepth)
 {
     const char* p = data.constData();
@@ -367,7 +367,6 @@ bool HDRConfig::readConfig(const QString& cfgFullPath, QString& errMsg)
                           .arg(reader.errorLine)
                           .arg(reader.errorColumn)
                           .arg(reader.errorMessage));
-    content = QByteArray();
 
     if (reader.rootName != QLatin1String("Vireo"))
         return refuse(
