@@ -200,11 +200,13 @@ void TestHDRConfig::acceptedDocuments_data()
                       "<ValueInfo Type=\"0\"><SupportValue>8</SupportValue></ValueInfo>"
                       "<ValueInfo Type=\"0\"><SupportValue>12</SupportValue></ValueInfo></Key></Vireo>")
         << 4 << 1 << map({{FuncBitDepth, {8}}});
-    QTest::newRow("not a number reads 0, spaces allowed")
-        << QByteArray("<Vireo><Key Type=\"3\" Value=\" 1 \"><ValueInfo Type=\"4\">"
-                      "<SupportValue> 2 </SupportValue><SupportValue>two</SupportValue><SupportValue>0x3</SupportValue>"
-                      "</ValueInfo></Key></Vireo>")
-        << 3 << 1 << map({{FunColorSpace, {2, 0, 0}}});
+    QTest::newRow("not a number or out of range reads 0, spaces allowed")
+        << QByteArray(
+               "<Vireo><Key Type=\"3\" Value=\" 1 \"><ValueInfo Type=\"4\">"
+               "<SupportValue> 2 </SupportValue><SupportValue>two</SupportValue><SupportValue>0x3</SupportValue>"
+               "<SupportValue>2147483648</SupportValue><SupportValue>-7</SupportValue><SupportValue>007</SupportValue>"
+               "</ValueInfo></Key></Vireo>")
+        << 3 << 1 << map({{FunColorSpace, {2, 0, 0, 0, -7, 7}}});
     QTest::newRow("other elements and nested keys ignored")
         << QByteArray("<Vireo><Comment>x</Comment><Group><Key Type=\"0\" Value=\"8\"/></Group>"
                       "<Key Type=\"0\" Value=\"10\" Extra=\"y\"><Note/><ValueInfo Type=\"1\"><Other>7</Other>"
@@ -226,6 +228,11 @@ void TestHDRConfig::acceptedDocuments_data()
                       "<SupportValue><b>1</b> <i>2</i></SupportValue><SupportValue>1 <b/> 2</SupportValue>"
                       "</ValueInfo></Key></Vireo>")
         << 1 << 1 << map({{FuncBitDepth, {12, 0}}});
+    QTest::newRow("whitespace counts only in CDATA")
+        << QByteArray("<Vireo><Key Type=\"1\" Value=\"1\"><ValueInfo Type=\"0\">"
+                      "<SupportValue>1<![CDATA[ ]]>2</SupportValue><SupportValue>1<b>\xc2\xa0</b>2</SupportValue>"
+                      "<SupportValue> <![CDATA[]]>3<![CDATA[\n]]></SupportValue></ValueInfo></Key></Vireo>")
+        << 1 << 1 << map({{FuncBitDepth, {0, 12, 3}}});
     QTest::newRow("a repeated attribute keeps its last value")
         << QByteArray("<Vireo version=\"2.0\" version=\"1.0\"><Key Type=\"0\" Value=\"1\" Type=\"2\">"
                       "<ValueInfo Type=\"4\" Type=\"1\"><SupportValue>0</SupportValue></ValueInfo></Key></Vireo>")
