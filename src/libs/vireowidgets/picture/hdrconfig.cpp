@@ -148,10 +148,11 @@ int readInt(const QString& text)
 }
 
 // QDomDocument parses with this same SAX reader and builds its tree from the events; the reader
-// here takes the limits from those events instead. It is set up, and answers the events, exactly
-// as Qt's DOM builder does, so a file is accepted or refused, with the same message and position,
-// as when its tree is built, and every limit equals what a walk over that tree would find. The
-// tree itself, a few dozen bytes of heap per node, is never made.
+// here takes the limits from those events instead. It feeds the reader as setContent() does, with
+// the same features (but for whitespace-only text, see characters()), and answers the events as
+// Qt's DOM builder does, so a file is accepted or refused, with the same message and position, as
+// when its tree is built, and every limit equals what a walk over that tree would find. The tree
+// itself, a few dozen bytes of heap per node, is never made.
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
 
@@ -169,8 +170,8 @@ public:
         QXmlSimpleReader reader;
         reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespaces"), false);
         reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespace-prefixes"), true);
-        // Qt's DOM builder has whitespace-only text left out, which makes the reader test every
-        // piece of text with a simplified() copy; characters() leaves it out at less cost.
+        // Qt's DOM builder has the reader leave whitespace-only text out, for which the reader
+        // tests every piece of text with a simplified() copy; characters() leaves it out cheaper.
         reader.setFeature(QStringLiteral("http://trolltech.com/xml/features/report-whitespace-only-CharData"), true);
         reader.setContentHandler(this);
         reader.setErrorHandler(this);
