@@ -1,5 +1,7 @@
 // The HDR configuration reader against arbitrary files. Properties checked on every input:
-//  - a refused file leaves a message of a known form and every limit read before unchanged;
+//  - a refused file leaves a message of a known form and every limit read before unchanged; a
+//    parse error is the one Qt's DOM parser reports, and a root or version refusal is for a
+//    document that parser accepts;
 //  - an accepted file was well-formed XML with a "Vireo" root of version 1.0 (or none), within the
 //    size limit, its message argument is left alone, limits read before stay, and every limit it
 //    adds is exactly the first list the file gives for that key and group;
@@ -132,6 +134,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 "|File \\[.*\\] (is too large|nests elements|declares entities).*)$"),
             QRegularExpression::DotMatchesEverythingOption);
         VIREO_FUZZ_CHECK(known.match(error).hasMatch(), error);
+        // Refusals after the file was read and scanned agree with Qt's DOM parser: the same parse
+        // error at the same place, or a document it parses whose root is not a configuration's.
+        if (!error.startsWith(QLatin1String("File ["))) {
+            QDomDocument document;
+            QString parserMessage;
+            int line = 0;
+            int column = 0;
+            const bool parsed = document.setContent(input, &parserMessage, &line, &column);
+            if (error.startsWith(QLatin1String("Parse error"))) {
+                VIREO_FUZZ_CHECK(!parsed, QStringLiteral("refused a document Qt parses: ") + error);
+                VIREO_FUZZ_CHECK(error ==
+                        QStringLiteral("Parse error at line %1, column %2:\n%3")
+                            .arg(line)
+                            .arg(column)
+                            .arg(parserMessage),
+                    error);
+            } else {
+                const QDomElement root = document.documentElement();
+                VIREO_FUZZ_CHECK(parsed, QStringLiteral("Qt cannot parse a document refused as: ") + error);
+                VIREO_FUZZ_CHECK(root.tagName() != QLatin1String("Vireo") ||
+                        (root.hasAttribute(QStringLiteral("version")) &&
+                            root.attribute(QStringLiteral("version")) != QLatin1String("1.0")),
+                    error);
+            }
+        }
         VIREO_FUZZ_CHECK(hdr10After == hdr10Before, QStringLiteral("a refused file changed the HDR10 limits"));
         VIREO_FUZZ_CHECK(plain(config->getCanSelectedValues({FuncDynamicRange, 0})) == sdrBefore,
             QStringLiteral("a refused file changed the SDR limits"));

@@ -3,6 +3,7 @@
 #include <vireowidgets/picture/hdrconfig.h>
 
 #include <QDir>
+#include <QDomDocument>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -51,6 +52,8 @@ private slots:
     void badFileIsRefusedAndLimitsStay();
     void acceptedDocuments_data();
     void acceptedDocuments();
+    void parseErrorsReadAsQtsDomParserReportsThem_data();
+    void parseErrorsReadAsQtsDomParserReportsThem();
     void laterFilesOnlyAddWhatIsNew();
     void successLeavesMessageAlone();
     void instanceIsCreatedOnceAcrossThreads();
@@ -197,11 +200,13 @@ void TestHDRConfig::acceptedDocuments_data()
                       "<ValueInfo Type=\"0\"><SupportValue>8</SupportValue></ValueInfo>"
                       "<ValueInfo Type=\"0\"><SupportValue>12</SupportValue></ValueInfo></Key></Vireo>")
         << 4 << 1 << map({{FuncBitDepth, {8}}});
-    QTest::newRow("not a number reads 0, spaces allowed")
-        << QByteArray("<Vireo><Key Type=\"3\" Value=\" 1 \"><ValueInfo Type=\"4\">"
-                      "<SupportValue> 2 </SupportValue><SupportValue>two</SupportValue><SupportValue>0x3</SupportValue>"
-                      "</ValueInfo></Key></Vireo>")
-        << 3 << 1 << map({{FunColorSpace, {2, 0, 0}}});
+    QTest::newRow("not a number or out of range reads 0, spaces allowed")
+        << QByteArray(
+               "<Vireo><Key Type=\"3\" Value=\" 1 \"><ValueInfo Type=\"4\">"
+               "<SupportValue> 2 </SupportValue><SupportValue>two</SupportValue><SupportValue>0x3</SupportValue>"
+               "<SupportValue>2147483648</SupportValue><SupportValue>-7</SupportValue><SupportValue>007</SupportValue>"
+               "</ValueInfo></Key></Vireo>")
+        << 3 << 1 << map({{FunColorSpace, {2, 0, 0, 0, -7, 7}}});
     QTest::newRow("other elements and nested keys ignored")
         << QByteArray("<Vireo><Comment>x</Comment><Group><Key Type=\"0\" Value=\"8\"/></Group>"
                       "<Key Type=\"0\" Value=\"10\" Extra=\"y\"><Note/><ValueInfo Type=\"1\"><Other>7</Other>"
@@ -212,6 +217,38 @@ void TestHDRConfig::acceptedDocuments_data()
                       "<Key Type=\"0\" Value=\"12\"><ValueInfo Type=\"4\"><SupportValue>1</SupportValue>"
                       "</ValueInfo></Key></Vireo>")
         << 0 << 12 << map({{FunColorSpace, {1}}});
+    QTest::newRow("comments, CDATA and character references join into the value")
+        << QByteArray("<Vireo><Key Type=\"1\" Value=\"1\"><ValueInfo Type=\"0\">"
+                      "<SupportValue>1<!-- one -->0</SupportValue><SupportValue><![CDATA[1]]>2</SupportValue>"
+                      "<SupportValue>&#49;&#54;</SupportValue><SupportValue>&lt;8</SupportValue>"
+                      "</ValueInfo></Key></Vireo>")
+        << 1 << 1 << map({{FuncBitDepth, {10, 12, 16, 0}}});
+    QTest::newRow("text of elements inside a value counts, whitespace between them does not")
+        << QByteArray("<Vireo><Key Type=\"1\" Value=\"1\"><ValueInfo Type=\"0\">"
+                      "<SupportValue><b>1</b> <i>2</i></SupportValue><SupportValue>1 <b/> 2</SupportValue>"
+                      "</ValueInfo></Key></Vireo>")
+        << 1 << 1 << map({{FuncBitDepth, {12, 0}}});
+    QTest::newRow("whitespace counts only in CDATA")
+        << QByteArray("<Vireo><Key Type=\"1\" Value=\"1\"><ValueInfo Type=\"0\">"
+                      "<SupportValue>1<![CDATA[ ]]>2</SupportValue><SupportValue>1<b>\xc2\xa0</b>2</SupportValue>"
+                      "<SupportValue> <![CDATA[]]>3<![CDATA[\n]]></SupportValue></ValueInfo></Key></Vireo>")
+        << 1 << 1 << map({{FuncBitDepth, {0, 12, 3}}});
+    QTest::newRow("a repeated attribute keeps its last value")
+        << QByteArray("<Vireo version=\"2.0\" version=\"1.0\"><Key Type=\"0\" Value=\"1\" Type=\"2\">"
+                      "<ValueInfo Type=\"4\" Type=\"1\"><SupportValue>0</SupportValue></ValueInfo></Key></Vireo>")
+        << 2 << 1 << map({{FuncDynamicRange, {0}}});
+    QTest::newRow("prefixed names are other elements, declared or not")
+        << QByteArray(
+               "<Vireo xmlns:v=\"urn:v\"><v:Key Type=\"0\" Value=\"9\"/><undeclared:Key/><Key Type=\"0\" Value=\"9\">"
+               "<v:ValueInfo Type=\"1\"><SupportValue>1</SupportValue></v:ValueInfo>"
+               "<ValueInfo Type=\"2\"><v:SupportValue>5</v:SupportValue><SupportValue>3</SupportValue>"
+               "</ValueInfo></Key></Vireo>")
+        << 0 << 9 << map({{FuncColorGamut, {3}}});
+    QTest::newRow("values in another encoding")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><Vireo><Key Type=\"3\" Value=\"0\">"
+                      "<ValueInfo Type=\"0\"><SupportValue>\xa0"
+                      "10\xa0</SupportValue></ValueInfo></Key></Vireo>")
+        << 3 << 0 << map({{FuncBitDepth, {10}}});
     QTest::newRow("key without value info")
         << QByteArray("<Vireo><Key Type=\"0\" Value=\"16\"/></Vireo>") << 0 << 16 << HDRConfig::ValueMap();
 }
@@ -228,6 +265,45 @@ void TestHDRConfig::acceptedDocuments()
         HDRConfig::instance()->readConfig(write(QStringLiteral("accepted.xml"), content), error), qPrintable(error));
     QCOMPARE(HDRConfig::instance()->getCanSelectedValues({type, value}), expected);
     QVERIFY(HDRConfig::instance()->getCanSelectedValues({type, value + 1000}).isEmpty());
+}
+
+void TestHDRConfig::parseErrorsReadAsQtsDomParserReportsThem_data()
+{
+    QTest::addColumn<QByteArray>("content");
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("declaration only") << QByteArray("<?xml version=\"1.0\"?>\n");
+    QTest::newRow("text before the root") << QByteArray("limits<Vireo/>");
+    QTest::newRow("text after the root") << QByteArray("<Vireo/>\nlimits");
+    QTest::newRow("two roots") << QByteArray("<Vireo/><Vireo/>");
+    QTest::newRow("unclosed root") << QByteArray("<Vireo>\n  <Key Type=\"1\" Value=\"1\"/>\n");
+    QTest::newRow("tag mismatch") << QByteArray("<Vireo>\n<Key>\n<ValueInfo>\n</Key>\n</Vireo>");
+    QTest::newRow("'<' in an attribute") << QByteArray("<Vireo version=\"<\"/>");
+    QTest::newRow("unquoted attribute") << QByteArray("<Vireo version=1.0/>");
+    QTest::newRow("']]>' in text") << QByteArray("<Vireo>]]></Vireo>");
+    QTest::newRow("unfinished comment") << QByteArray("<Vireo><!-- limits </Vireo>");
+    QTest::newRow("bad character reference") << QByteArray("<Vireo>&#xZZ;</Vireo>");
+}
+
+// A file that is not well-formed is refused with the message and the position that Qt's DOM parser
+// gives for it, whatever way the reader goes through the file.
+void TestHDRConfig::parseErrorsReadAsQtsDomParserReportsThem()
+{
+    QFETCH(QByteArray, content);
+
+    QDomDocument document;
+    QString parserMessage;
+    int line = 0;
+    int column = 0;
+    const bool parsed = document.setContent(content, &parserMessage, &line, &column);
+
+    QString error;
+    const QString path = write(QStringLiteral("malformed.xml"), content);
+    if (!parsed)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^HDRConfig: configuration refused")));
+    QCOMPARE(HDRConfig::instance()->readConfig(path, error), parsed);
+    QVERIFY2(!parsed, "the row should hold a document Qt cannot parse");
+    QCOMPARE(error, QStringLiteral("Parse error at line %1, column %2:\n%3").arg(line).arg(column).arg(parserMessage));
 }
 
 void TestHDRConfig::laterFilesOnlyAddWhatIsNew()

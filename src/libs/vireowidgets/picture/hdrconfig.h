@@ -51,7 +51,7 @@ public:
     // Files larger than this are refused before they are parsed: a configuration is a few
     // kilobytes, and a runaway file must not stall the panel's thread or exhaust its memory.
     static constexpr qint64 MaxConfigFileSize = 1024 * 1024;
-    // Deeper nesting than this is refused before the document is built (a configuration needs 3).
+    // Deeper nesting than this is refused before the file is parsed (a configuration needs 3).
     static constexpr int MaxElementDepth = 64;
 
     static HDRConfig* instance();
