@@ -27,15 +27,6 @@ QWidget* withProperty(QWidget& parent, const char* property)
     return nullptr;
 }
 
-QToolButton* childButton(QWidget* button, const char* property)
-{
-    for (auto* child : button->findChildren<QToolButton*>()) {
-        if (child->property(property).toBool())
-            return child;
-    }
-    return nullptr;
-}
-
 QStringList swatchTexts(UserKeyContainerFrame& frame)
 {
     QStringList out;

@@ -34,15 +34,6 @@ QStringList trueColors(QWidget* button)
     return out;
 }
 
-QToolButton* childButton(QWidget* button, const char* property)
-{
-    for (auto* child : button->findChildren<QToolButton*>()) {
-        if (child->property(property).toBool())
-            return child;
-    }
-    return nullptr;
-}
-
 // The swatch numbers and names in the order the list shows them.
 QStringList shownKeys(const Vireo::Widgets::UserKeyListWidget& list)
 {
@@ -331,11 +322,7 @@ void TestUserKeyList::noDragWithoutAPressedKey()
     } else if (before == QLatin1String("tool")) {
         // The key's release never reaches the list (its button vanished under the pointer, say).
         Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
-        QToolButton* edit = nullptr;
-        for (QToolButton* tool : shown.key(2)->findChildren<QToolButton*>()) {
-            if (tool->property("isUserKeyItemButtonEdit").toBool())
-                edit = tool;
-        }
+        QToolButton* edit = childButton(shown.key(2), "isUserKeyItemButtonEdit");
         QVERIFY(edit);
         Vireo::Test::sendMouse(edit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     }
