@@ -7,8 +7,13 @@
 //   VIREO_CHAOS_SEED   seed of the run (default 20261207)
 //   VIREO_CHAOS_STEPS  steps per list or panel (default 2000)
 
+#include <vireomodel/fixture.h>
+#include <vireomodel/vireomodel.h>
+
+#include <QCoreApplication>
 #include <QPoint>
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -52,7 +57,8 @@ inline void quietLog(QtMsgType type, const QMessageLogContext& context, const QS
         fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-// The random source and the failures of one run.
+// The random source, the failures and the steps of one run. A run fills in the device, what the
+// host does (rebuilds, notifications), what the operator does and how the device changes.
 class Run
 {
 public:
@@ -60,6 +66,7 @@ public:
         : m_rng(seed)
         , m_name(std::move(name))
     { }
+    virtual ~Run() = default;
 
     QStringList failures;
 
@@ -69,7 +76,57 @@ public:
             failures.append(QStringLiteral("[%1 step %2] %3").arg(m_name).arg(m_step).arg(what));
     }
 
+    // The model changes one step at a time (the test holds a reference to the device meanwhile),
+    // also from the model's own notifications while it changes; now and then the device is pulled
+    // and plugged back.
+    void changeModel()
+    {
+        if (m_bChangingModel)
+            return;
+        const QScopedValueRollback<bool> changing(m_bChangingModel, true);
+        if (m_bOperator)
+            ++m_nModelChangesInAction;
+        if (!Vireo::Fixture::activeDevice() || chance(60)) {
+            Vireo::Fixture::removeActiveDevice();
+            Vireo::Fixture::makeActiveDevice();
+            populate(*Vireo::Fixture::activeDevice());
+            hostRebuild();
+            return;
+        }
+        changeDevice(*Vireo::Fixture::activeDevice());
+    }
+
+    virtual void populate(Vireo::BizModel::Device& d) = 0;
+    virtual void hostRebuild() = 0;
+
 protected:
+    virtual void operatorAction() = 0;
+    virtual void notify() = 0; // a video refresh or a model notification
+    virtual void changeDevice(Vireo::BizModel::Device& d) = 0;
+
+    // The seeded steps: operator actions, host rebuilds, notifications and model changes, with the
+    // event loop run now and then as the application's would, deleting what a rebuild let go of
+    // when `deferredDeletes` (nothing of the panels is on the stack here).
+    void runSteps(int steps, bool deferredDeletes)
+    {
+        for (m_step = 0; m_step < steps; ++m_step) {
+            const quint32 roll = m_rng.bounded(100);
+            if (roll < 55)
+                operatorAction();
+            else if (roll < 70)
+                hostRebuild();
+            else if (roll < 80)
+                notify();
+            else
+                changeModel();
+            if (chance(8)) {
+                QCoreApplication::processEvents();
+                if (deferredDeletes)
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        }
+    }
+
     bool chance(quint32 oneIn) { return m_rng.bounded(oneIn) == 0; }
 
     template <typename T>
@@ -92,6 +149,10 @@ protected:
     QRandomGenerator m_rng;
     QString m_name;
     int m_step = 0;
+    bool m_bOperator = false;
+    int m_nModelChangesInAction = 0;
+    int m_nHostRebuild = 0;
+    bool m_bChangingModel = false;
 };
 
 } // namespace Chaos

@@ -25,7 +25,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QScopedValueRollback>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -306,19 +305,7 @@ public:
                     changeModel();
             });
         hostRebuild();
-        for (m_step = 0; m_step < steps; ++m_step) {
-            const quint32 roll = m_rng.bounded(100);
-            if (roll < 55)
-                operatorAction();
-            else if (roll < 70)
-                hostRebuild();
-            else if (roll < 80)
-                subject.refresh();
-            else
-                changeModel();
-            if (m_rng.bounded(8) == 0)
-                QCoreApplication::processEvents();
-        }
+        runSteps(steps, false);
         // Let go of a press that is still held.
         if (m_grabber)
             operatorEvent(m_grabber, QEvent::MouseButtonRelease, QPoint(1, 1), Qt::NoButton);
@@ -338,49 +325,37 @@ public:
     }
 
 private:
-    void hostRebuild()
+    void populate(Device& d) override { ::populate(d); }
+
+    void hostRebuild() override
     {
         ++m_nHostRebuild;
         m_subject->rebuild();
         --m_nHostRebuild;
     }
 
-    void changeModel()
+    void notify() override { m_subject->refresh(); }
+
+    void changeDevice(Device& d) override
     {
-        // The model's own notifications reach the host while it changes; the test changes the model
-        // one step at a time (it holds a reference to the device meanwhile).
-        if (m_bChangingModel)
-            return;
-        const QScopedValueRollback<bool> changing(m_bChangingModel, true);
-        if (m_bOperator)
-            ++m_nModelChangesInAction;
-        Device* d = device();
-        if (!d || m_rng.bounded(60) == 0) {
-            // Device pulled and plugged back.
-            Fixture::removeActiveDevice();
-            Fixture::makeActiveDevice();
-            populate(*device());
-            hostRebuild();
-            return;
-        }
         const quint32 what = m_rng.bounded(8);
         const int types[] = {ScreenEnum::RegularScreen, ScreenEnum::MVRScreen};
         const int type = types[m_rng.bounded(2)];
         const quint8 id = quint8(1 + m_rng.bounded(3));
         switch (what) {
         case 0:
-            d->removeScreen(type, id);
+            d.removeScreen(type, id);
             break;
         case 1:
-            if (d->findScreen(type, id).expired())
-                addScreenWithLayers(*d, type, id);
+            if (d.findScreen(type, id).expired())
+                addScreenWithLayers(d, type, id);
             break;
         case 2:
-            if (auto screen = d->findScreen(type, id).lock())
+            if (auto screen = d.findScreen(type, id).lock())
                 screen->removeLayer(m_rng.bounded(2) ? LayerEnum::PGM : LayerEnum::PVW, quint8(1 + m_rng.bounded(3)));
             break;
         case 3:
-            if (auto screen = d->findScreen(type, id).lock()) {
+            if (auto screen = d.findScreen(type, id).lock()) {
                 const quint8 layerId = quint8(1 + m_rng.bounded(3));
                 const int layerType = type == ScreenEnum::MVRScreen ? LayerEnum::MVR : LayerEnum::Regular;
                 bool present = false;
@@ -391,21 +366,21 @@ private:
             }
             break;
         case 4:
-            d->removeInput(m_rng.bounded(5));
+            d.removeInput(m_rng.bounded(5));
             break;
         case 5: {
             const quint32 key = m_rng.bounded(5);
-            if (d->findInput(key).expired())
-                addInput(*d, key);
+            if (d.findInput(key).expired())
+                addInput(d, key);
             break;
         }
         case 6:
-            d->removeOutput(m_rng.bounded(5));
+            d.removeOutput(m_rng.bounded(5));
             break;
         default: {
             const quint32 key = m_rng.bounded(5);
-            if (d->findOutput(key).expired())
-                addOutput(*d, key);
+            if (d.findOutput(key).expired())
+                addOutput(d, key);
             break;
         }
         }
@@ -424,7 +399,7 @@ private:
         m_bOperator = false;
     }
 
-    void operatorAction()
+    void operatorAction() override
     {
         QWidget* list = m_subject->list;
         // A grab ends when its widget is hidden: the events go to the list then.
@@ -482,10 +457,6 @@ private:
     Subject* m_subject = nullptr;
     QPointer<QWidget> m_grabber;
     Touched m_pressed;
-    bool m_bOperator = false;
-    int m_nHostRebuild = 0;
-    int m_nModelChangesInAction = 0;
-    bool m_bChangingModel = false;
 };
 
 } // namespace

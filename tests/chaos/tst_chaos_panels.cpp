@@ -17,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
-#include <QScopedValueRollback>
 #include <QTest>
 
 using namespace Vireo::BizModel;
@@ -69,7 +68,6 @@ class PanelChaos : public Chaos::Run
 {
 public:
     using Run::Run;
-    virtual ~PanelChaos() = default;
 
     int commands = 0;
     int actions = 0;
@@ -100,24 +98,7 @@ public:
             return call.defaultButton != QMessageBox::NoButton ? call.defaultButton : QMessageBox::Ok;
         });
         hostRebuild();
-        for (m_step = 0; m_step < steps; ++m_step) {
-
-            const quint32 roll = m_rng.bounded(100);
-            if (roll < 55)
-                operatorAction();
-            else if (roll < 70)
-                hostRebuild();
-            else if (roll < 80)
-                notify();
-            else
-                changeModel();
-            if (chance(8)) {
-                // As the application's event loop would, which also deletes the buttons a
-                // rebuild let go of (nothing of the panels is on the stack here).
-                QCoreApplication::processEvents();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            }
-        }
+        runSteps(steps, true);
         finish();
         QCoreApplication::processEvents();
         FramelessMessageBox::clearTestResponder();
@@ -141,7 +122,7 @@ public:
             hostRebuild();
     }
 
-    void hostRebuild()
+    void hostRebuild() override
     {
         if (m_nHostRebuild > 0)
             return;
@@ -149,31 +130,8 @@ public:
         rebuild();
     }
 
-    void changeModel()
-    {
-        if (m_bChangingModel)
-            return;
-        const QScopedValueRollback<bool> changing(m_bChangingModel, true);
-        if (m_bOperator)
-            ++m_nModelChangesInAction;
-        if (!device() || chance(60)) {
-            // Device pulled and plugged back.
-            Fixture::removeActiveDevice();
-            Fixture::makeActiveDevice();
-            populate(*device());
-            hostRebuild();
-            return;
-        }
-        changeFiles(*device());
-    }
-
-    virtual void populate(Device& d) = 0;
-
 protected:
     virtual void rebuild() = 0;
-    virtual void notify() = 0;
-    virtual void changeFiles(Device& d) = 0;
-    virtual void operatorAction() = 0;
     // Checks one command against m_acted; sets m_bNamedActed when it names the acted file.
     virtual void checkCommand(const Fixture::CommandEntry& entry) = 0;
     virtual void checkDrags() { }
@@ -220,12 +178,8 @@ protected:
     }
 
     Acted m_acted;
-    bool m_bOperator = false;
     bool m_bNamedActed = false;
     int m_nCommandsInAction = 0;
-    int m_nModelChangesInAction = 0;
-    int m_nHostRebuild = 0;
-    bool m_bChangingModel = false;
 };
 
 // ---- user keys ------------------------------------------------------------------------------------
@@ -295,7 +249,7 @@ private:
         emit DeviceList::instance()->signalModifyUserKeyChanged(active(), file);
     }
 
-    void changeFiles(Device& d) override
+    void changeDevice(Device& d) override
     {
         const int id = int(1 + m_rng.bounded(10));
         const std::shared_ptr<File> file = d.findFile(KeyType, id).lock();
@@ -604,7 +558,7 @@ private:
         }
     }
 
-    void changeFiles(Device& d) override
+    void changeDevice(Device& d) override
     {
         const int id = int(1 + m_rng.bounded(10));
         const auto image = std::dynamic_pointer_cast<Image>(d.findFile(PictureType, id).lock());

@@ -260,23 +260,22 @@ void tst_FileDialogEx::listing_data()
     QTest::addColumn<QStringList>("expected");
 
     const QStringList folders = {"Docs", "edid", "escape"};
-    QTest::newRow("one pattern") << QFileDialog::ExistingFile << "EDID (*.bin)"
-                                 << "" << folders + QStringList({"a.bin", "b.bin", "leak.bin"});
-    QTest::newRow("two patterns") << QFileDialog::ExistingFile << "EDID files (*.bin *.dat)"
-                                  << "" << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
-    QTest::newRow("patterns without parentheses")
-        << QFileDialog::AnyFile << "*.bin *.dat"
-        << "" << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
-    QTest::newRow("second type on a new line") << QFileDialog::ExistingFile << "Text (*.txt)\nEDID (*.bin)"
-                                               << "" << folders + QStringList({"notes.txt"});
-    QTest::newRow("empty filter lists folders") << QFileDialog::ExistingFile << ""
-                                                << "" << folders;
-    QTest::newRow("folder mode lists folders") << QFileDialog::DirectoryOnly << "EDID (*.bin)"
-                                               << "" << folders;
-    QTest::newRow("one level down") << QFileDialog::ExistingFile << "EDID (*.bin)"
-                                    << "edid" << QStringList({"Go to parent", "deeper", "x.bin"});
-    QTest::newRow("two levels down") << QFileDialog::ExistingFile << "EDID (*.bin)"
-                                     << "edid/deeper" << QStringList({"Go to parent"});
+    const auto file = QFileDialog::ExistingFile;
+    const QString atRoot = QLatin1String("");
+    QTest::newRow("one pattern") << file << "EDID (*.bin)" << atRoot
+                                 << folders + QStringList({"a.bin", "b.bin", "leak.bin"});
+    QTest::newRow("two patterns") << file << "EDID files (*.bin *.dat)" << atRoot
+                                  << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
+    QTest::newRow("patterns without parentheses") << QFileDialog::AnyFile << "*.bin *.dat" << atRoot
+                                                  << folders + QStringList({"a.bin", "b.bin", "c.dat", "leak.bin"});
+    QTest::newRow("second type on a new line")
+        << file << "Text (*.txt)\nEDID (*.bin)" << atRoot << folders + QStringList({"notes.txt"});
+    QTest::newRow("empty filter lists folders") << file << "" << atRoot << folders;
+    QTest::newRow("folder mode lists folders") << QFileDialog::DirectoryOnly << "EDID (*.bin)" << atRoot << folders;
+    QTest::newRow("one level down") << file << "EDID (*.bin)" << QString("edid")
+                                    << QStringList({"Go to parent", "deeper", "x.bin"});
+    QTest::newRow("two levels down") << file << "EDID (*.bin)" << QString("edid/deeper")
+                                     << QStringList({"Go to parent"});
 }
 
 void tst_FileDialogEx::listing()
@@ -297,30 +296,17 @@ void tst_FileDialogEx::iconsBySuffix_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("icon");
-    const QList<QPair<QString, QString>> cases = {
-        {"a.jpg", "icon_setting_u_image_normal_2x"},
-        {"a.JPGE", "icon_setting_u_image_normal_2x"},
-        {"a.png", "icon_setting_u_image_normal_2x"},
-        {"a.bmp", "icon_setting_u_image_normal_2x"},
-        {"a.mp4", "icon_setting_u_video_normal_2x"},
-        {"a.flv", "icon_setting_u_video_normal_2x"},
-        {"a.AVI", "icon_setting_u_video_normal_2x"},
-        {"a.doc", "icon_setting_u_word_normal_2x"},
-        {"a.docx", "icon_setting_u_word_normal_2x"},
-        {"a.xls", "icon_setting_u_execl_normal_2x"},
-        {"a.xlsx", "icon_setting_u_execl_normal_2x"},
-        {"a.ppt", "icon_setting_u_ppt_normal_2x"},
-        {"a.pptx", "icon_setting_u_ppt_normal_2x"},
-        {"a.zip", "icon_setting_u_zip_normal_2x"},
-        {"a.vireopro", "icon_setting_u_vireo_2x"},
-        {"a.vireo", "icon_setting_u_vireo_2x"},
-        {"a.img", "icon_setting_u_up_2x"},
-        {"a.bin", "icon_setting_u_orther_2x"},
-        {"noext", "icon_setting_u_orther_2x"},
-        {"folder/", "icon_setting_u_file_normal"},
-    };
-    for (const auto& c : cases)
-        QTest::newRow(qPrintable(c.first)) << c.first << c.second;
+    const QList<QPair<QString, QStringList>> icons = {// icon, names shown with it
+        {"icon_setting_u_image_normal_2x", {"a.jpg", "a.JPGE", "a.png", "a.bmp"}},
+        {"icon_setting_u_video_normal_2x", {"a.mp4", "a.flv", "a.AVI"}},
+        {"icon_setting_u_word_normal_2x", {"a.doc", "a.docx"}}, {"icon_setting_u_execl_normal_2x", {"a.xls", "a.xlsx"}},
+        {"icon_setting_u_ppt_normal_2x", {"a.ppt", "a.pptx"}}, {"icon_setting_u_zip_normal_2x", {"a.zip"}},
+        {"icon_setting_u_vireo_2x", {"a.vireopro", "a.vireo"}}, {"icon_setting_u_up_2x", {"a.img"}},
+        {"icon_setting_u_orther_2x", {"a.bin", "noext"}}, {"icon_setting_u_file_normal", {"folder/"}}};
+    for (const auto& icon : icons) {
+        for (const QString& name : icon.second)
+            QTest::newRow(qPrintable(name)) << name << icon.first;
+    }
 }
 
 void tst_FileDialogEx::iconsBySuffix()
@@ -372,24 +358,15 @@ void tst_FileDialogEx::saveNameFollowsType_data()
     QTest::addColumn<QString>("proposed");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("other suffix") << "edid.txt"
-                                  << "EDID (*.bin)"
-                                  << "edid.bin";
-    QTest::newRow("matching suffix") << "edid.bin"
-                                     << "EDID (*.bin)"
-                                     << "edid.bin";
-    QTest::newRow("second pattern matches") << "edid.dat"
-                                            << "EDID (*.bin *.dat)"
-                                            << "edid.dat";
-    QTest::newRow("no suffix") << "EDID_HDMI"
-                               << "EDID (*.bin)"
-                               << "EDID_HDMI.bin";
-    QTest::newRow("dots in the base name") << "EDID_1.2_in.txt"
-                                           << "*.bin *.dat"
-                                           << "EDID_1.2_in.bin";
-    QTest::newRow("any file") << "edid.txt"
-                              << "All (*)"
-                              << "edid.txt";
+    const char* const rows[][4] = {// row, proposed, filter, shown
+        {"other suffix", "edid.txt", "EDID (*.bin)", "edid.bin"},
+        {"matching suffix", "edid.bin", "EDID (*.bin)", "edid.bin"},
+        {"second pattern matches", "edid.dat", "EDID (*.bin *.dat)", "edid.dat"},
+        {"no suffix", "EDID_HDMI", "EDID (*.bin)", "EDID_HDMI.bin"},
+        {"dots in the base name", "EDID_1.2_in.txt", "*.bin *.dat", "EDID_1.2_in.bin"},
+        {"any file", "edid.txt", "All (*)", "edid.txt"}};
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
 }
 
 void tst_FileDialogEx::saveNameFollowsType()
@@ -515,38 +492,37 @@ void tst_FileDialogEx::accepting_data()
 
     const auto open = QFileDialog::AcceptOpen;
     const auto save = QFileDialog::AcceptSave;
+    const auto file = QFileDialog::ExistingFile;
+    const auto any = QFileDialog::AnyFile;
+    const auto folder = QFileDialog::Directory;
     const QString outside = QStringLiteral("\nThis location is outside the USB flash disk.");
-    QTest::newRow("open existing") << QFileDialog::ExistingFile << open << "a.bin" << true << 1 << "";
-    QTest::newRow("open missing") << QFileDialog::ExistingFile << open << "missing.bin" << false << 0
+    const QString none;
+    QTest::newRow("open existing") << file << open << "a.bin" << true << 1 << none;
+    QTest::newRow("open missing") << file << open << "missing.bin" << false << 0
                                   << "missing.bin\nFile not found.\nPlease verify the correct file name was given.";
-    QTest::newRow("open a folder") << QFileDialog::ExistingFile << open << "edid" << false << 0 << "";
-    QTest::newRow("open below") << QFileDialog::ExistingFile << open << "edid/x.bin" << true << 1 << "";
-    QTest::newRow("open through ..") << QFileDialog::ExistingFile << open << "../outside/secret.bin" << false << 0
-                                     << "secret.bin" + outside;
-    QTest::newRow("open absolute") << QFileDialog::ExistingFile << open << "/etc/hostname" << false << 0
-                                   << "hostname" + outside;
-    QTest::newRow("open a link out") << QFileDialog::ExistingFile << open << "leak.bin" << false << 0
-                                     << "leak.bin" + outside;
+    QTest::newRow("open a folder") << file << open << "edid" << false << 0 << none;
+    QTest::newRow("open below") << file << open << "edid/x.bin" << true << 1 << none;
+    QTest::newRow("open through ..") << file << open << "../outside/secret.bin" << false << 0 << "secret.bin" + outside;
+    QTest::newRow("open absolute") << file << open << "/etc/hostname" << false << 0 << "hostname" + outside;
+    QTest::newRow("open a link out") << file << open << "leak.bin" << false << 0 << "leak.bin" + outside;
     QTest::newRow("open in a folder link out")
-        << QFileDialog::ExistingFile << open << "escape/secret.bin" << false << 0 << "secret.bin" + outside;
+        << file << open << "escape/secret.bin" << false << 0 << "secret.bin" + outside;
     QTest::newRow("open two, one missing")
         << QFileDialog::ExistingFiles << open << "\"a.bin\" \"gone.bin\"" << false << 0 << "gone.bin\nFile not found.";
-    QTest::newRow("save new") << QFileDialog::AnyFile << save << "new.bin" << true << 1 << "";
-    QTest::newRow("save new in a new folder") << QFileDialog::AnyFile << save << "sub/new.bin" << true << 1 << "";
-    QTest::newRow("save existing, no signal") << QFileDialog::AnyFile << save << "a.bin" << true << 0 << "";
-    QTest::newRow("save on a folder") << QFileDialog::AnyFile << save << "edid" << false << 0 << "";
-    QTest::newRow("save up and out") << QFileDialog::AnyFile << save << "../../../../../../tmp/x.bin" << false << 0
-                                     << "x.bin" + outside;
+    QTest::newRow("save new") << any << save << "new.bin" << true << 1 << none;
+    QTest::newRow("save new in a new folder") << any << save << "sub/new.bin" << true << 1 << none;
+    QTest::newRow("save existing, no signal") << any << save << "a.bin" << true << 0 << none;
+    QTest::newRow("save on a folder") << any << save << "edid" << false << 0 << none;
+    QTest::newRow("save up and out") << any << save << "../../../../../../tmp/x.bin" << false << 0 << "x.bin" + outside;
     QTest::newRow("save through a dangling link")
-        << QFileDialog::AnyFile << save << "dangling.bin" << false << 0 << "dangling.bin" + outside;
-    QTest::newRow("save a name too long")
-        << QFileDialog::AnyFile << save << QString(300, QLatin1Char('n')) << false << 0 << "";
-    QTest::newRow("folder existing") << QFileDialog::DirectoryOnly << open << "edid" << true << 1 << "";
+        << any << save << "dangling.bin" << false << 0 << "dangling.bin" + outside;
+    QTest::newRow("save a name too long") << any << save << QString(300, QLatin1Char('n')) << false << 0 << none;
+    QTest::newRow("folder existing") << QFileDialog::DirectoryOnly << open << "edid" << true << 1 << none;
     QTest::newRow("folder missing")
-        << QFileDialog::Directory << open << "nope" << false << 0
+        << folder << open << "nope" << false << 0
         << "nope\nDirectory not found.\nPlease verify the correct directory name was given.";
-    QTest::newRow("folder given a file") << QFileDialog::Directory << open << "a.bin" << false << 0 << "";
-    QTest::newRow("folder link out") << QFileDialog::Directory << open << "escape" << false << 0 << "escape" + outside;
+    QTest::newRow("folder given a file") << folder << open << "a.bin" << false << 0 << none;
+    QTest::newRow("folder link out") << folder << open << "escape" << false << 0 << "escape" + outside;
 }
 
 void tst_FileDialogEx::accepting()

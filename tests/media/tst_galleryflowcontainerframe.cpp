@@ -218,19 +218,16 @@ void TestGallery::footerShowsTheStoreUsage_data()
     QTest::addColumn<QString>("used");
     QTest::addColumn<QString>("total");
 
-    QTest::newRow("BKG 1.5 MB") << int(Enum::File::BKG) << QList<quint64>({1572864}) << "Used 1.50MB"
-                                << "/512MB";
-    QTest::newRow("BKG nothing") << int(Enum::File::BKG) << QList<quint64>() << "Used 0.00MB"
-                                 << "/512MB";
-    QTest::newRow("BKG rounds to 1/100") << int(Enum::File::BKG) << QList<quint64>({1048576, 5243}) << "Used 1.01MB"
-                                         << "/512MB";
-    QTest::newRow("BKG one 1080p picture")
-        << int(Enum::File::BKG) << QList<quint64>({1920ull * 1080 * 4}) << "Used 7.91MB"
-        << "/512MB";
-    QTest::newRow("LOGO three") << int(Enum::File::LOGO) << QList<quint64>({1, 2, 3}) << "Used 3"
-                                << "/16 count";
-    QTest::newRow("LOGO none") << int(Enum::File::LOGO) << QList<quint64>() << "Used 0"
-                               << "/16 count";
+    const QString mb = QStringLiteral("/512MB");
+    const QString count = QStringLiteral("/16 count");
+    const int bkg = Enum::File::BKG;
+    const int logo = Enum::File::LOGO;
+    QTest::newRow("BKG 1.5 MB") << bkg << QList<quint64>({1572864}) << "Used 1.50MB" << mb;
+    QTest::newRow("BKG nothing") << bkg << QList<quint64>() << "Used 0.00MB" << mb;
+    QTest::newRow("BKG rounds to 1/100") << bkg << QList<quint64>({1048576, 5243}) << "Used 1.01MB" << mb;
+    QTest::newRow("BKG one 1080p picture") << bkg << QList<quint64>({1920ull * 1080 * 4}) << "Used 7.91MB" << mb;
+    QTest::newRow("LOGO three") << logo << QList<quint64>({1, 2, 3}) << "Used 3" << count;
+    QTest::newRow("LOGO none") << logo << QList<quint64>() << "Used 0" << count;
 }
 
 void TestGallery::footerShowsTheStoreUsage()
@@ -359,12 +356,11 @@ void TestGallery::dragCarriesTheFileId_data()
     QTest::addColumn<int>("fileId");
     QTest::addColumn<QString>("mimeType");
     QTest::addColumn<QPoint>("pressAt");
-    QTest::newRow("LOGO 7") << int(Enum::File::LOGO) << 7 << QString(Vireo::Constants::MimeTypeLOGOKeyNo)
-                            << QPoint(30, 40);
-    QTest::newRow("BKG 3") << int(Enum::File::BKG) << 3 << QString(Vireo::Constants::MimeTypeBKGKeyNo)
-                           << QPoint(100, 5);
-    QTest::newRow("BKG 120, bottom left")
-        << int(Enum::File::BKG) << 120 << QString(Vireo::Constants::MimeTypeBKGKeyNo) << QPoint(1, 119);
+    const QString logo = QString(Vireo::Constants::MimeTypeLOGOKeyNo);
+    const QString bkg = QString(Vireo::Constants::MimeTypeBKGKeyNo);
+    QTest::newRow("LOGO 7") << int(Enum::File::LOGO) << 7 << logo << QPoint(30, 40);
+    QTest::newRow("BKG 3") << int(Enum::File::BKG) << 3 << bkg << QPoint(100, 5);
+    QTest::newRow("BKG 120, bottom left") << int(Enum::File::BKG) << 120 << bkg << QPoint(1, 119);
 }
 
 void TestGallery::dragCarriesTheFileId()
@@ -474,34 +470,15 @@ void TestGallery::rename_data()
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("shownName");
 
-    QTest::newRow("new name") << "Night"
-                              << "Night"
-                              << ""
-                              << "Night";
-    QTest::newRow("new name with spaces around") << "  Night sky "
-                                                 << "Night sky"
-                                                 << ""
-                                                 << "Night sky";
-    QTest::newRow("own name") << "Stage"
-                              << ""
-                              << ""
-                              << "Stage";
-    QTest::newRow("own name with spaces") << " Stage  "
-                                          << ""
-                                          << ""
-                                          << "Stage";
-    QTest::newRow("name of another picture") << "Blue Sky"
-                                             << ""
-                                             << "Warning|the modify name [Blue Sky] is existed,please reset"
-                                             << "Stage";
-    QTest::newRow("name of a LOGO is free for a BKG") << "Brand"
-                                                      << "Brand"
-                                                      << ""
-                                                      << "Brand";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << ""
-                           << "Stage";
+    const char* const rows[][5] = {// row, typed, sent ("": nothing), warning, shown
+        {"new name", "Night", "Night", "", "Night"},
+        {"new name with spaces around", "  Night sky ", "Night sky", "", "Night sky"},
+        {"own name", "Stage", "", "", "Stage"}, {"own name with spaces", " Stage  ", "", "", "Stage"},
+        {"name of another picture", "Blue Sky", "", "Warning|the modify name [Blue Sky] is existed,please reset",
+            "Stage"},
+        {"name of a LOGO is free for a BKG", "Brand", "Brand", "", "Brand"}, {"empty", "", "", "", "Stage"}};
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4]);
 }
 
 void TestGallery::rename()
@@ -557,16 +534,12 @@ void TestGallery::hostRemovingThePictureOrDeviceFromItsSlot_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("removed");
-    QTest::newRow("delete, picture removed") << "delete"
-                                             << "picture";
-    QTest::newRow("delete, device removed") << "delete"
-                                            << "device";
-    QTest::newRow("rename, picture removed") << "rename"
-                                             << "picture";
-    QTest::newRow("rename, device removed") << "rename"
-                                            << "device";
-    QTest::newRow("rename, number given to another picture") << "rename"
-                                                             << "replaced";
+    const char* const rows[][3] = {// row, action, what the host's slot removes
+        {"delete, picture removed", "delete", "picture"}, {"delete, device removed", "delete", "device"},
+        {"rename, picture removed", "rename", "picture"}, {"rename, device removed", "rename", "device"},
+        {"rename, number given to another picture", "rename", "replaced"}};
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
 }
 
 void TestGallery::hostRemovingThePictureOrDeviceFromItsSlot()
@@ -758,22 +731,22 @@ void TestGallery::importChecksTheStore_data()
     QTest::addColumn<QString>("refusal"); // empty: stored
 
     const QString full = QStringLiteral("The library capacity is full, can't be added yet");
-    QTest::newRow("LOGO library full by the model")
-        << int(Enum::File::LOGO) << 2 << 2 << quint64(0) << QSize(8, 8) << full;
-    QTest::newRow("LOGO one below the model's limit")
-        << int(Enum::File::LOGO) << 1 << 2 << quint64(0) << QSize(8, 8) << "";
-    QTest::newRow("16 LOGOs shown as the limit")
-        << int(Enum::File::LOGO) << 16 << 0 << quint64(0) << QSize(8, 8) << full;
-    QTest::newRow("BKG library full by the model")
-        << int(Enum::File::BKG) << 3 << 3 << quint64(0) << QSize(8, 8) << full;
+    const int logo = Enum::File::LOGO;
+    const int bkg = Enum::File::BKG;
+    const quint64 byDefault = 0;
+    const QSize tiny(8, 8);
+    QTest::newRow("LOGO library full by the model") << logo << 2 << 2 << byDefault << tiny << full;
+    QTest::newRow("LOGO one below the model's limit") << logo << 1 << 2 << byDefault << tiny << QString();
+    QTest::newRow("16 LOGOs shown as the limit") << logo << 16 << 0 << byDefault << tiny << full;
+    QTest::newRow("BKG library full by the model") << bkg << 3 << 3 << byDefault << tiny << full;
     QTest::newRow("255 BKG pictures")
-        << int(Enum::File::BKG) << 255 << 1000 << quint64(0) << QSize(8, 8)
+        << bkg << 255 << 1000 << byDefault << tiny
         << "The maximum number of pictures has been reached and cannot be added any more.";
     // Each stored test picture takes 64 x 36 x 4 = 9216 bytes.
-    QTest::newRow("BKG room for exactly the picture")
-        << int(Enum::File::BKG) << 1 << 0 << quint64(9216 + 40 * 30 * 4) << QSize(40, 30) << "";
-    QTest::newRow("BKG one byte short") << int(Enum::File::BKG) << 1 << 0 << quint64(9216 + 40 * 30 * 4 - 1)
-                                        << QSize(40, 30) << "There is not enough space left to complete the operation!";
+    const quint64 exact = 9216 + 40 * 30 * 4;
+    QTest::newRow("BKG room for exactly the picture") << bkg << 1 << 0 << exact << QSize(40, 30) << QString();
+    QTest::newRow("BKG one byte short") << bkg << 1 << 0 << exact - 1 << QSize(40, 30)
+                                        << "There is not enough space left to complete the operation!";
 }
 
 void TestGallery::importChecksTheStore()

@@ -101,11 +101,10 @@ private slots:
     void captureRequest();
     void captureWithDeadSourceSendsNothing_data();
     void captureWithDeadSourceSendsNothing();
-    void frameDisabledWhileRequesting();
+    void frameDisabledWhileRequestingAndSynchronousAnswer();
     void waitingDialogFollowsTheAnswer();
-    void synchronousAnswerShowsNoWaiting();
-    void sourceVanishesWhileWaiting();
-    void deviceVanishesWhileWaiting();
+    void vanishesWhileWaiting_data();
+    void vanishesWhileWaiting();
     void panelClosedWhileWaiting();
     void capturedPictureKeepsItsSize();
     void textReplacesPicture();
@@ -148,26 +147,14 @@ void tst_LiveCaptureFrame::formTexts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("title") << "label"
-                           << "CaptureTitle";
-    QTest::newRow("preview heading") << "caputureHeadtitle"
-                                     << "CaputurePicturePreview";
-    QTest::newRow("name") << "label_Name"
-                          << "Name";
-    QTest::newRow("resolution") << "label_resolution_2"
-                                << "Resolution";
-    QTest::newRow("location") << "label_location"
-                              << "Save Location";
-    QTest::newRow("BKG") << "radioButton_BKG"
-                         << "BKG";
-    QTest::newRow("OSD") << "radioButton_OSD"
-                         << "OSD";
-    QTest::newRow("capture") << "pushButton_capture"
-                             << "Capture";
-    QTest::newRow("save") << "pushButton_save"
-                          << "Save";
-    QTest::newRow("cancel") << "pushButton_cancel"
-                            << "Cancel";
+    const char* const rows[][3] = {// row, object name, text
+        {"title", "label", "CaptureTitle"}, {"preview heading", "caputureHeadtitle", "CaputurePicturePreview"},
+        {"name", "label_Name", "Name"}, {"resolution", "label_resolution_2", "Resolution"},
+        {"location", "label_location", "Save Location"}, {"BKG", "radioButton_BKG", "BKG"},
+        {"OSD", "radioButton_OSD", "OSD"}, {"capture", "pushButton_capture", "Capture"},
+        {"save", "pushButton_save", "Save"}, {"cancel", "pushButton_cancel", "Cancel"}};
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
 }
 
 void tst_LiveCaptureFrame::formTexts()
@@ -260,7 +247,7 @@ void tst_LiveCaptureFrame::captureWithDeadSourceSendsNothing()
     QVERIFY(!frame.isWaitingForCapture());
 }
 
-void tst_LiveCaptureFrame::frameDisabledWhileRequesting()
+void tst_LiveCaptureFrame::frameDisabledWhileRequestingAndSynchronousAnswer()
 {
     addInput(1);
     LiveCaptureDialog dialog;
@@ -275,7 +262,7 @@ void tst_LiveCaptureFrame::frameDisabledWhileRequesting()
     const auto link = connect(DeviceList::instance(), &DeviceList::signalCaptureImage, this, [&]() {
         enabledDuring = frame->isEnabled();
         closeShownDuring = close->isVisible();
-        frame->setCaptureImage(picture(QSize(64, 36)), QSize(1920, 1080));
+        frame->setCaptureImage(picture(QSize(64, 36)), QSize(1280, 720));
     });
     QTest::mouseClick(frame->findChild<QPushButton*>(QStringLiteral("pushButton_capture")), Qt::LeftButton);
     disconnect(link);
@@ -283,6 +270,10 @@ void tst_LiveCaptureFrame::frameDisabledWhileRequesting()
     QVERIFY(!closeShownDuring);
     QVERIFY(frame->isEnabled());
     QVERIFY(close->isVisible());
+    // Answered at once: no waiting dialog is left up.
+    QVERIFY(!frame->isWaitingForCapture());
+    QVERIFY(!waitingShown());
+    QCOMPARE(child<QLabel>(frame, "label_resolutionValue")->text(), QStringLiteral("1280*720"));
 }
 
 void tst_LiveCaptureFrame::waitingDialogFollowsTheAnswer()
@@ -321,58 +312,46 @@ void tst_LiveCaptureFrame::waitingDialogFollowsTheAnswer()
     QCOMPARE(frame.getCaptureImage().size(), QSize(100, 50));
 }
 
-void tst_LiveCaptureFrame::synchronousAnswerShowsNoWaiting()
+void tst_LiveCaptureFrame::vanishesWhileWaiting_data()
 {
-    addInput(1);
-    LiveCaptureFrame frame;
-    frame.setSourceRefrence(device()->findInput(1));
-    const auto link = connect(DeviceList::instance(), &DeviceList::signalCaptureImage, &frame,
-        [&frame]() { frame.setCaptureImage(picture(QSize(64, 36)), QSize(1280, 720)); });
-    QTest::mouseClick(child<QPushButton>(&frame, "pushButton_capture"), Qt::LeftButton);
-    disconnect(link);
-    QVERIFY(!frame.isWaitingForCapture());
-    QVERIFY(!waitingShown());
-    QCOMPARE(child<QLabel>(&frame, "label_resolutionValue")->text(), QStringLiteral("1280*720"));
+    QTest::addColumn<bool>("wholeDevice"); // else only the input goes
+    QTest::addColumn<QString>("box");
+    QTest::newRow("source") << false << "Invalid input model.";
+    QTest::newRow("device") << true << "Invalid device model.";
 }
 
-void tst_LiveCaptureFrame::sourceVanishesWhileWaiting()
+void tst_LiveCaptureFrame::vanishesWhileWaiting()
 {
+    QFETCH(bool, wholeDevice);
+    QFETCH(QString, box);
     addInput(1);
     LiveCaptureFrame frame;
     QSignalSpy accepted(&frame, &LiveCaptureFrame::signal_accept);
     frame.setSourceRefrence(device()->findInput(1));
-    frame.setCaptureName(QStringLiteral("Shot"));
-    QTest::mouseClick(child<QPushButton>(&frame, "pushButton_capture"), Qt::LeftButton);
-    QVERIFY(waitingShown());
-    device()->removeInput(1);
-    // The host had grabbed the picture before the input went.
-    frame.setCaptureImage(picture(QSize(64, 36)), QSize(1920, 1080));
-    QTest::mouseClick(child<QPushButton>(&frame, "pushButton_save"), Qt::LeftButton);
-    QCOMPARE(accepted.count(), 0);
-    QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes.at(0).text, QStringLiteral("Invalid input model."));
-}
-
-void tst_LiveCaptureFrame::deviceVanishesWhileWaiting()
-{
-    addInput(1);
-    LiveCaptureFrame frame;
-    QSignalSpy accepted(&frame, &LiveCaptureFrame::signal_accept);
-    frame.setSourceRefrence(device()->findInput(1));
+    if (!wholeDevice)
+        frame.setCaptureName(QStringLiteral("Shot"));
     QTest::mouseClick(child<QPushButton>(&frame, "pushButton_capture"), Qt::LeftButton);
     QVERIFY(waitingShown());
     QSignalSpy requests(DeviceList::instance(), &DeviceList::signalCaptureImage);
-    Vireo::Fixture::removeActiveDevice();
-    QVERIFY(!frame.isWaitingForCapture());
-    QVERIFY(!waitingShown());
-    QTest::ignoreMessage(QtWarningMsg, "Invalid device model.");
+    if (wholeDevice) {
+        Vireo::Fixture::removeActiveDevice();
+        QVERIFY(!frame.isWaitingForCapture());
+        QVERIFY(!waitingShown());
+        QTest::ignoreMessage(QtWarningMsg, "Invalid device model.");
+    } else {
+        device()->removeInput(1);
+        // The host had grabbed the picture before the input went.
+        frame.setCaptureImage(picture(QSize(64, 36)), QSize(1920, 1080));
+    }
     QTest::mouseClick(child<QPushButton>(&frame, "pushButton_save"), Qt::LeftButton);
     QCOMPARE(accepted.count(), 0);
     QCOMPARE(m_boxes.size(), 1);
-    QCOMPARE(m_boxes.at(0).text, QStringLiteral("Invalid device model."));
-    QTest::ignoreMessage(QtWarningMsg, "input object invalid");
-    QTest::mouseClick(child<QPushButton>(&frame, "pushButton_capture"), Qt::LeftButton);
-    QCOMPARE(requests.count(), 0);
+    QCOMPARE(m_boxes.at(0).text, box);
+    if (wholeDevice) {
+        QTest::ignoreMessage(QtWarningMsg, "input object invalid");
+        QTest::mouseClick(child<QPushButton>(&frame, "pushButton_capture"), Qt::LeftButton);
+        QCOMPARE(requests.count(), 0);
+    }
 }
 
 void tst_LiveCaptureFrame::panelClosedWhileWaiting()
@@ -443,18 +422,11 @@ void tst_LiveCaptureFrame::naming_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("spaces removed") << "my pic"
-                                    << "mypic"
-                                    << "";
-    QTest::newRow("existing BKG name") << "Stage"
-                                       << "First"
-                                       << "the modify name [Stage] is existed,please reset";
-    QTest::newRow("existing once spaces go") << "St age"
-                                             << "First"
-                                             << "the modify name [Stage] is existed,please reset";
-    QTest::newRow("a logo's name is free for BKG") << "Corner"
-                                                   << "Corner"
-                                                   << "";
+    const QString taken = QStringLiteral("the modify name [Stage] is existed,please reset");
+    QTest::newRow("spaces removed") << "my pic" << QString("mypic") << QString();
+    QTest::newRow("existing BKG name") << "Stage" << QString("First") << taken;
+    QTest::newRow("existing once spaces go") << "St age" << QString("First") << taken;
+    QTest::newRow("a logo's name is free for BKG") << "Corner" << QString("Corner") << QString();
 }
 
 void tst_LiveCaptureFrame::naming()
@@ -490,52 +462,24 @@ void tst_LiveCaptureFrame::saveChecks_data()
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-
-    QTest::newRow("accepted") << ""
-                              << ""
-                              << "";
-    QTest::newRow("no device") << "no device"
-                               << "Warning"
-                               << "Invalid device model.";
-    QTest::newRow("dead input") << "dead input"
-                                << "Warning"
-                                << "Invalid input model.";
-    QTest::newRow("no source") << "no source"
-                               << "Warning"
-                               << "Invalid input model.";
-    QTest::newRow("dead screen") << "dead screen"
-                                 << "Warning"
-                                 << "Invalid screen model.";
-    QTest::newRow("library full") << "library full"
-                                  << "Warning"
-                                  << "The library capacity is full, can't be added yet";
-    QTest::newRow("255 pictures") << "255 pictures"
-                                  << "Warning"
-                                  << "The maximum number of pictures has been reached and cannot be added any more.";
-    QTest::newRow("254 pictures") << "254 pictures"
-                                  << ""
-                                  << "";
-    QTest::newRow("70000 wide") << "70000 wide"
-                                << "Remind"
-                                << "The picture you added exceeds the BKG width-height limit.";
-    QTest::newRow("70000 tall screen") << "70000 tall screen"
-                                       << "Remind"
-                                       << "The picture you added exceeds the BKG width-height limit.";
-    QTest::newRow("one byte short") << "one byte short"
-                                    << "Warning"
-                                    << "There is not enough space left to complete the operation!";
-    QTest::newRow("exactly enough") << "exactly enough"
-                                    << ""
-                                    << "";
-    QTest::newRow("no picture") << "no picture"
-                                << "Warning"
-                                << "Capture a picture before saving it.";
-    QTest::newRow("no name") << "no name"
-                             << "Warning"
-                             << "Please enter a name for the picture.";
-    QTest::newRow("name taken meanwhile") << "name taken"
-                                          << "Warning"
-                                          << "the modify name [Shot] is existed,please reset";
+    const char* const tooBig = "The picture you added exceeds the BKG width-height limit.";
+    const char* const rows[][4] = {// row, setup, box title, box text ("": accepted)
+        {"accepted", "", "", ""}, {"no device", "no device", "Warning", "Invalid device model."},
+        {"dead input", "dead input", "Warning", "Invalid input model."},
+        {"no source", "no source", "Warning", "Invalid input model."},
+        {"dead screen", "dead screen", "Warning", "Invalid screen model."},
+        {"library full", "library full", "Warning", "The library capacity is full, can't be added yet"},
+        {"255 pictures", "255 pictures", "Warning",
+            "The maximum number of pictures has been reached and cannot be added any more."},
+        {"254 pictures", "254 pictures", "", ""}, {"70000 wide", "70000 wide", "Remind", tooBig},
+        {"70000 tall screen", "70000 tall screen", "Remind", tooBig},
+        {"one byte short", "one byte short", "Warning", "There is not enough space left to complete the operation!"},
+        {"exactly enough", "exactly enough", "", ""},
+        {"no picture", "no picture", "Warning", "Capture a picture before saving it."},
+        {"no name", "no name", "Warning", "Please enter a name for the picture."},
+        {"name taken meanwhile", "name taken", "Warning", "the modify name [Shot] is existed,please reset"}};
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
 }
 
 void tst_LiveCaptureFrame::saveChecks()

@@ -93,25 +93,24 @@ void tst_ThumbnailWidget::dragReportsRegionInsideSource_data()
     QTest::addColumn<QRect>("drawn");
 
     // The selection starts at widget (1, 1, 192, 108) unless said otherwise.
-    QTest::newRow("move by ten pixels") << QRect(0, 0, 1920, 1080) << QPoint(90, 50) << QPoint(10, 10)
-                                        << QRect(100, 100, 1920, 1080) << QRect(11, 11, 192, 108);
-    QTest::newRow("pushed past the right edge") << QRect(0, 0, 1920, 1080) << QPoint(90, 50) << QPoint(1000, 0)
-                                                << QRect(1920, 0, 1920, 1080) << QRect(193, 1, 192, 108);
+    const QRect half(0, 0, 1920, 1080);
+    QTest::newRow("move by ten pixels") << half << QPoint(90, 50) << QPoint(10, 10) << QRect(100, 100, 1920, 1080)
+                                        << QRect(11, 11, 192, 108);
+    QTest::newRow("pushed past the right edge")
+        << half << QPoint(90, 50) << QPoint(1000, 0) << QRect(1920, 0, 1920, 1080) << QRect(193, 1, 192, 108);
     QTest::newRow("pushed past the bottom-left corner")
         << QRect(1920, 0, 1920, 1080) << QPoint(290, 50) << QPoint(-1000, 1000) << QRect(0, 1080, 1920, 1080)
         << QRect(1, 109, 192, 108);
     QTest::newRow("right edge shrunk below the minimum")
-        << QRect(0, 0, 1920, 1080) << QPoint(193, 50) << QPoint(-500, 0) << QRect(0, 0, 30, 1080)
-        << QRect(1, 1, 3, 108);
-    QTest::newRow("left edge dragged past the right edge") << QRect(0, 0, 1920, 1080) << QPoint(1, 50) << QPoint(300, 0)
-                                                           << QRect(1890, 0, 30, 1080) << QRect(190, 1, 3, 108);
+        << half << QPoint(193, 50) << QPoint(-500, 0) << QRect(0, 0, 30, 1080) << QRect(1, 1, 3, 108);
+    QTest::newRow("left edge dragged past the right edge")
+        << half << QPoint(1, 50) << QPoint(300, 0) << QRect(1890, 0, 30, 1080) << QRect(190, 1, 3, 108);
     QTest::newRow("bottom-right corner grown past the area")
-        << QRect(0, 0, 1920, 1080) << QPoint(193, 109) << QPoint(900, 900) << QRect(0, 0, 3840, 2160)
-        << QRect(1, 1, 384, 216);
+        << half << QPoint(193, 109) << QPoint(900, 900) << QRect(0, 0, 3840, 2160) << QRect(1, 1, 384, 216);
     QTest::newRow("top edge up to the area") << QRect(0, 1000, 1920, 1000) << QPoint(90, 101) << QPoint(0, -400)
                                              << QRect(0, 0, 1920, 2000) << QRect(1, 1, 192, 200);
-    QTest::newRow("top-left corner inwards") << QRect(0, 0, 1920, 1080) << QPoint(1, 1) << QPoint(50, 20)
-                                             << QRect(500, 200, 1420, 880) << QRect(51, 21, 142, 88);
+    QTest::newRow("top-left corner inwards")
+        << half << QPoint(1, 1) << QPoint(50, 20) << QRect(500, 200, 1420, 880) << QRect(51, 21, 142, 88);
 }
 
 void tst_ThumbnailWidget::dragReportsRegionInsideSource()

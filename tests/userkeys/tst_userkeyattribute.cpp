@@ -333,30 +333,12 @@ void TestUserKeyAttribute::editorNumberStaysInRange_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("action"); // "type:<text>", "finish", "+", "-"
     QTest::addColumn<QString>("expected");
-    QTest::newRow("typing 7 with limit 5") << "2"
-                                           << "type:7"
-                                           << "";
-    QTest::newRow("typing 0") << "2"
-                              << "type:0"
-                              << "";
-    QTest::newRow("typing 4") << "2"
-                              << "type:4"
-                              << "4";
-    QTest::newRow("leaving empty restores") << ""
-                                            << "finish"
-                                            << "2";
-    QTest::newRow("+ at 5") << "5"
-                            << "+"
-                            << "5";
-    QTest::newRow("+ at 4") << "4"
-                            << "+"
-                            << "5";
-    QTest::newRow("- at 1") << "1"
-                            << "-"
-                            << "1";
-    QTest::newRow("- at 3") << "3"
-                            << "-"
-                            << "2";
+    const char* const rows[][4] = {// row, start, action, expected
+        {"typing 7 with limit 5", "2", "type:7", ""}, {"typing 0", "2", "type:0", ""}, {"typing 4", "2", "type:4", "4"},
+        {"leaving empty restores", "", "finish", "2"}, {"+ at 5", "5", "+", "5"}, {"+ at 4", "4", "+", "5"},
+        {"- at 1", "1", "-", "1"}, {"- at 3", "3", "-", "2"}};
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
 }
 
 void TestUserKeyAttribute::editorNumberStaysInRange()

@@ -27,15 +27,6 @@ QWidget* withProperty(QWidget& parent, const char* property)
     return nullptr;
 }
 
-QToolButton* childButton(QWidget* button, const char* property)
-{
-    for (auto* child : button->findChildren<QToolButton*>()) {
-        if (child->property(property).toBool())
-            return child;
-    }
-    return nullptr;
-}
-
 QStringList swatchTexts(UserKeyContainerFrame& frame)
 {
     QStringList out;
@@ -121,12 +112,10 @@ private slots:
     void applyIsRefusedOnACutLayer();
     void applyOfAVanishedKeySendsNothing();
     void completionAfterThePanelIsGoneIsHarmless();
-    void deleteKeepsTheNumbersDense_data();
-    void deleteKeepsTheNumbersDense();
+    void deleteAndClearAskFirst_data();
+    void deleteAndClearAskFirst();
     void refusedSendOnDeleteLosesNoKey();
     void keyThatVanishesWhileTheQuestionIsOpenIsNotDeleted();
-    void clearAsksFirst_data();
-    void clearAsksFirst();
     void modelOrderIsShownDense();
     void modelNotificationsUpdateTheList();
     void editorCommitsTheEdit();
@@ -305,28 +294,41 @@ void TestUserKeyFrame::completionAfterThePanelIsGoneIsHarmless()
     QVERIFY(boxes.calls.isEmpty());
 }
 
-void TestUserKeyFrame::deleteKeepsTheNumbersDense_data()
+void TestUserKeyFrame::deleteAndClearAskFirst_data()
 {
-    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<int>("deleted"); // the key whose delete button is clicked (0: the clear button)
     QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("2 of 4") << 2 << int(QMessageBox::Yes)
-                            << QStringList {"File::removeFile 18,2", "File::removeFile 18,[3,4]",
-                                   "UserKey::sendUserKeyFile 2,Key 3,3", "UserKey::sendUserKeyFile 3,Key 4,4"};
-    QTest::newRow("the last") << 4 << int(QMessageBox::Yes) << QStringList {"File::removeFile 18,4"};
-    QTest::newRow("answered no") << 2 << int(QMessageBox::No) << QStringList {};
+    const int yes = QMessageBox::Yes;
+    const int no = QMessageBox::No;
+    const QString one = questionBox("Do you want to delete user key?");
+    const QString all = questionBox("Do you want to delete all user keys?");
+    // Deleting keeps the numbers dense: the keys above move down one.
+    QTest::newRow("delete 2 of 4") << 4 << 2 << yes << one
+                                   << QStringList {"File::removeFile 18,2", "File::removeFile 18,[3,4]",
+                                          "UserKey::sendUserKeyFile 2,Key 3,3", "UserKey::sendUserKeyFile 3,Key 4,4"};
+    QTest::newRow("delete the last") << 4 << 4 << yes << one << QStringList {"File::removeFile 18,4"};
+    QTest::newRow("delete answered no") << 4 << 2 << no << one << QStringList {};
+    QTest::newRow("clear, yes") << 3 << 0 << yes << all << QStringList {"Device::removeFile [18]"};
+    QTest::newRow("clear, no") << 3 << 0 << no << all << QStringList {};
 }
 
-void TestUserKeyFrame::deleteKeepsTheNumbersDense()
+void TestUserKeyFrame::deleteAndClearAskFirst()
 {
-    QFETCH(int, number);
+    QFETCH(int, keys);
+    QFETCH(int, deleted);
     QFETCH(int, answer);
+    QFETCH(QString, question);
     QFETCH(QStringList, expected);
-    Panel panel(4);
+    Panel panel(keys);
     BoxRecorder boxes;
     boxes.answer = QMessageBox::StandardButton(answer);
-    QTest::mouseClick(childButton(panel.key(number), "isUserKeyItemButtonDelete"), Qt::LeftButton);
-    QCOMPARE(boxes.texts(), QStringList {questionBox("Do you want to delete user key?")});
+    QAbstractButton* button =
+        deleted ? childButton(panel.key(deleted), "isUserKeyItemButtonDelete") : panel.clearButton();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(boxes.texts(), QStringList {question});
     QCOMPARE(commands(), expected);
 }
 
@@ -363,26 +365,6 @@ void TestUserKeyFrame::keyThatVanishesWhileTheQuestionIsOpenIsNotDeleted()
     QTest::mouseClick(childButton(panel.key(2), "isUserKeyItemButtonDelete"), Qt::LeftButton);
     QCOMPARE(boxes.calls.size(), 1);
     QVERIFY(commands().isEmpty());
-}
-
-void TestUserKeyFrame::clearAsksFirst_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("yes") << int(QMessageBox::Yes) << QStringList {"Device::removeFile [18]"};
-    QTest::newRow("no") << int(QMessageBox::No) << QStringList {};
-}
-
-void TestUserKeyFrame::clearAsksFirst()
-{
-    QFETCH(int, answer);
-    QFETCH(QStringList, expected);
-    Panel panel(3);
-    BoxRecorder boxes;
-    boxes.answer = QMessageBox::StandardButton(answer);
-    QTest::mouseClick(panel.clearButton(), Qt::LeftButton);
-    QCOMPARE(boxes.texts(), QStringList {questionBox("Do you want to delete all user keys?")});
-    QCOMPARE(commands(), expected);
 }
 
 void TestUserKeyFrame::modelOrderIsShownDense()

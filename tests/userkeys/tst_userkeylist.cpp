@@ -34,15 +34,6 @@ QStringList trueColors(QWidget* button)
     return out;
 }
 
-QToolButton* childButton(QWidget* button, const char* property)
-{
-    for (auto* child : button->findChildren<QToolButton*>()) {
-        if (child->property(property).toBool())
-            return child;
-    }
-    return nullptr;
-}
-
 // The swatch numbers and names in the order the list shows them.
 QStringList shownKeys(const Vireo::Widgets::UserKeyListWidget& list)
 {
@@ -110,10 +101,8 @@ private slots:
     void dropRenumbers();
     void dropInAnOffsetScrolledListHitsTheKeyUnderThePointer();
     void dragOutOfTheListAsksForARebuild();
-    void keyThatVanishesBeforeTheDragSendsNothing_data();
-    void keyThatVanishesBeforeTheDragSendsNothing();
-    void keyThatVanishesDuringTheDragSendsNothing_data();
-    void keyThatVanishesDuringTheDragSendsNothing();
+    void keyThatVanishesSendsNothing_data();
+    void keyThatVanishesSendsNothing();
     void foreignPayloadIsRefused();
     void duplicateNameRefusesTheRenumbering();
     void refusedCommandLosesNoKey_data();
@@ -333,11 +322,7 @@ void TestUserKeyList::noDragWithoutAPressedKey()
     } else if (before == QLatin1String("tool")) {
         // The key's release never reaches the list (its button vanished under the pointer, say).
         Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
-        QToolButton* edit = nullptr;
-        for (QToolButton* tool : shown.key(2)->findChildren<QToolButton*>()) {
-            if (tool->property("isUserKeyItemButtonEdit").toBool())
-                edit = tool;
-        }
+        QToolButton* edit = childButton(shown.key(2), "isUserKeyItemButtonEdit");
         QVERIFY(edit);
         Vireo::Test::sendMouse(edit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     }
@@ -430,54 +415,48 @@ void TestUserKeyList::dragOutOfTheListAsksForARebuild()
     QCOMPARE(shown.key(3)->property("isUserKeyItemButton").toBool(), true);
 }
 
-void TestUserKeyList::keyThatVanishesBeforeTheDragSendsNothing_data()
+void TestUserKeyList::keyThatVanishesSendsNothing_data()
 {
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("removed") << false;
-    QTest::newRow("another key took its number") << true;
+    QTest::addColumn<bool>("duringDrag"); // else between the press and the drag
+    QTest::addColumn<bool>("replaced"); // another key took its number
+    QTest::newRow("before the drag, removed") << false << false;
+    QTest::newRow("before the drag, another key took its number") << false << true;
+    QTest::newRow("during the drag, removed") << true << false;
+    QTest::newRow("during the drag, another key took its number") << true << true;
 }
 
-void TestUserKeyList::keyThatVanishesBeforeTheDragSendsNothing()
+void TestUserKeyList::keyThatVanishesSendsNothing()
 {
+    QFETCH(bool, duringDrag);
     QFETCH(bool, replaced);
-    ShownList shown(3);
-    UserKeyListContentButton* button = shown.key(3);
-    Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
-    device()->removeFile(18, 3);
-    if (replaced)
-        device()->addUserKey(Vireo::Fixture::userKeyDetail(3, QStringLiteral("Newcomer")));
-    QTest::ignoreMessage(QtWarningMsg, " userkey is nullptr, userKey id is 3");
-    Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
-    QVERIFY(commands().isEmpty());
-}
-
-void TestUserKeyList::keyThatVanishesDuringTheDragSendsNothing_data()
-{
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("removed") << false;
-    QTest::newRow("another key took its number") << true;
-}
-
-void TestUserKeyList::keyThatVanishesDuringTheDragSendsNothing()
-{
-    QFETCH(bool, replaced);
-    ShownList shown(4);
+    const int number = duringDrag ? 4 : 3;
+    ShownList shown(number);
     QSignalSpy rebuild(&shown.list, &UserKeyDetailVListWidget::singalUpdateUserKeyFromModel);
-    QVERIFY(pressAndDragOut(shown.list, shown.key(4)));
-    std::unique_ptr<QMimeData> mime(keyMime("4"));
+    std::unique_ptr<QMimeData> mime(keyMime(QByteArray::number(number)));
     const QPoint target = upperPartOf(shown.key(1), &shown.list);
-    sendDragEnter(&shown.list, mime.get(), target);
-    sendDragMove(&shown.list, mime.get(), target);
-    device()->removeFile(18, 4);
+    if (duringDrag) {
+        QVERIFY(pressAndDragOut(shown.list, shown.key(number)));
+        sendDragEnter(&shown.list, mime.get(), target);
+        sendDragMove(&shown.list, mime.get(), target);
+    } else {
+        Vireo::Test::sendMouse(
+            shown.key(number), QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+    }
+    device()->removeFile(18, number);
     if (replaced)
-        device()->addUserKey(Vireo::Fixture::userKeyDetail(4, QStringLiteral("Newcomer")));
-    Vireo::Fixture::clearCommandLog();
+        device()->addUserKey(Vireo::Fixture::userKeyDetail(quint8(number), QStringLiteral("Newcomer")));
+    if (duringDrag)
+        Vireo::Fixture::clearCommandLog();
 
-    QTest::ignoreMessage(QtWarningMsg, " userkey is nullptr, userKey id is 4");
-    QVERIFY(!sendDrop(&shown.list, mime.get(), target));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral(" userkey is nullptr, userKey id is %1").arg(number)));
+    if (duringDrag) {
+        QVERIFY(!sendDrop(&shown.list, mime.get(), target));
+        QCOMPARE(rebuild.size(), 1);
+    } else {
+        Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
+    }
     QVERIFY(commands().isEmpty());
-    QCOMPARE(rebuild.size(), 1);
 }
 
 void TestUserKeyList::foreignPayloadIsRefused()

@@ -21,6 +21,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QStringList>
+#include <QToolButton>
 
 namespace UserKeyTest {
 
@@ -114,6 +115,16 @@ inline QString warningBox(const QString& text)
 inline QString questionBox(const QString& text)
 {
     return QStringLiteral("%1|Remind|%2").arg(int(ZK::Widgets::MessageBoxCall::Question)).arg(text);
+}
+
+// The tool button inside a key's button (edit, delete) whose dynamic property `property` is true.
+inline QToolButton* childButton(QWidget* button, const char* property)
+{
+    for (auto* child : button->findChildren<QToolButton*>()) {
+        if (child->property(property).toBool())
+            return child;
+    }
+    return nullptr;
 }
 
 inline QMimeData* keyMime(const QByteArray& number)

@@ -51,12 +51,8 @@ private slots:
 void TestDeviceModel::removalExpiresReferences_data()
 {
     QTest::addColumn<QString>("removed");
-    QTest::newRow("screen") << "screen";
-    QTest::newRow("layer") << "layer";
-    QTest::newRow("input") << "input";
-    QTest::newRow("output") << "output";
-    QTest::newRow("file") << "file";
-    QTest::newRow("device") << "device";
+    for (const char* removed : {"screen", "layer", "input", "output", "file", "device"})
+        QTest::newRow(removed) << QString(removed);
 }
 
 void TestDeviceModel::removalExpiresReferences()
