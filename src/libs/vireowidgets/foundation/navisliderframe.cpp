@@ -813,7 +813,9 @@ void NaviSliderFrame::placeContentButton(QToolButton* button, bool resize)
     if (!button)
         return;
     addContentButton(button, resize);
-    if (button->group() == m_pContentButtonGroup)
+    // A button shown already is left alone (show() would ask the platform for a window state first).
+    if (button->group() == m_pContentButtonGroup &&
+        (button->isHidden() || !button->testAttribute(Qt::WA_WState_ExplicitShowHide)))
         button->show();
 }
 

@@ -512,19 +512,23 @@ void ScreenHeaderListWidget::initListWidgetItem(
     d->m_isShowViewButton = showViewButton;
     ScreenListWidget::initListWidgetItem(pDevice, nScreenType, SceneType::Invalid, false, {});
 
+    // The strip is walked once for all that a rebuild sets on its tabs.
+    const QList<ScreenHeaderItem*> items = stripItems();
     // Reused tabs keep whatever they showed before; the new setting holds for all of them.
-    for (ScreenHeaderItem* item : stripItems())
+    for (ScreenHeaderItem* item : items)
         item->setViewButtonVisible(showViewButton);
-    initSelectedScreens(pDevice);
-    initViewingScreens(pDevice);
+    const auto device = pDevice.lock();
+    showSelectedScreens(items, device);
+    showViewingScreens(items, device);
     initScreenMultiSelectedState(pDevice);
     if (switchState)
         setScreenBaseSwitchState(pDevice);
-    if (auto device = pDevice.lock())
-        orderByUiScreenIndex(device);
+    if (device)
+        orderByUiScreenIndex(device, items);
 }
 
-void ScreenHeaderListWidget::orderByUiScreenIndex(const std::shared_ptr<Device>& device)
+void ScreenHeaderListWidget::orderByUiScreenIndex(
+    const std::shared_ptr<Device>& device, const QList<ScreenHeaderItem*>& items)
 {
     const QSignalBlocker listBlocker(this);
     struct Entry
@@ -534,13 +538,18 @@ void ScreenHeaderListWidget::orderByUiScreenIndex(const std::shared_ptr<Device>&
         int uiIndex;
     };
     std::vector<Entry> entries;
-    for (ScreenHeaderItem* item : stripItems()) {
+    entries.reserve(size_t(items.size()));
+    for (ScreenHeaderItem* item : items) {
         auto screen = item->screenBase().lock();
-        entries.push_back({item, screen, screen ? screen->getUiScreenIndex() : INT_MAX});
+        const int uiIndex = screen ? screen->getUiScreenIndex() : INT_MAX;
+        entries.push_back({item, std::move(screen), uiIndex});
     }
+    const auto byUiIndex = [](const Entry& a, const Entry& b) { return a.uiIndex < b.uiIndex; };
+    // Usually the strip is in order already, and a stable sort would leave it as it is.
+    if (std::is_sorted(entries.cbegin(), entries.cend(), byUiIndex))
+        return;
     std::vector<Entry> sorted = entries;
-    std::stable_sort(
-        sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) { return a.uiIndex < b.uiIndex; });
+    std::stable_sort(sorted.begin(), sorted.end(), byUiIndex);
 
     bool moved = false;
     for (size_t i = 0; i < sorted.size(); ++i)
@@ -600,11 +609,17 @@ ScreenListContentButton* ScreenHeaderListWidget::createScreenContentButton(
 
 void ScreenHeaderListWidget::initSelectedScreens(std::weak_ptr<Device> pDevice)
 {
+    showSelectedScreens(stripItems(), pDevice.lock());
+}
+
+void ScreenHeaderListWidget::showSelectedScreens(
+    const QList<ScreenHeaderItem*>& items, const std::shared_ptr<Device>& device)
+{
     QSet<const Screen*> selected;
-    if (auto device = pDevice.lock())
+    if (device)
         selected = liveScreens(device->selectedScreen(getDeviceScreenType()));
     const QSignalBlocker groupBlocker(m_pContentButtonGroup);
-    for (ScreenHeaderItem* item : stripItems()) {
+    for (ScreenHeaderItem* item : items) {
         const auto screen = item->screenBase().lock();
         item->setCheckedQuietly(screen && selected.contains(screen.get()));
     }
@@ -612,10 +627,16 @@ void ScreenHeaderListWidget::initSelectedScreens(std::weak_ptr<Device> pDevice)
 
 void ScreenHeaderListWidget::initViewingScreens(std::weak_ptr<Device> pDevice)
 {
+    showViewingScreens(stripItems(), pDevice.lock());
+}
+
+void ScreenHeaderListWidget::showViewingScreens(
+    const QList<ScreenHeaderItem*>& items, const std::shared_ptr<Device>& device)
+{
     QSet<const Screen*> viewing;
-    if (auto device = pDevice.lock())
+    if (device)
         viewing = liveScreens(device->viewingScreen());
-    for (ScreenHeaderItem* item : stripItems()) {
+    for (ScreenHeaderItem* item : items) {
         const auto screen = item->screenBase().lock();
         item->setViewing(screen && viewing.contains(screen.get()));
     }

@@ -143,7 +143,13 @@ private:
     void createWidgets();
     void creatConnects();
     QList<ScreenHeaderItem*> stripItems() const;
-    void orderByUiScreenIndex(const std::shared_ptr<Vireo::BizModel::Device>& device);
+    // `items`: the strip's tabs in strip order (stripItems()).
+    void orderByUiScreenIndex(
+        const std::shared_ptr<Vireo::BizModel::Device>& device, const QList<ScreenHeaderItem*>& items);
+    void showSelectedScreens(
+        const QList<ScreenHeaderItem*>& items, const std::shared_ptr<Vireo::BizModel::Device>& device);
+    void showViewingScreens(
+        const QList<ScreenHeaderItem*>& items, const std::shared_ptr<Vireo::BizModel::Device>& device);
     bool readDraggedScreen(const QMimeData* mime, quint8& screenKeyNo, quint8& screenType) const;
     bool followOwnTabDrag(QDragMoveEvent* event);
 
