@@ -339,6 +339,10 @@ bool ScreenHeaderItem::isViewing() const
 
 void ScreenHeaderItem::setViewButtonVisible(bool visible)
 {
+    // Every rebuild sets it on every tab; the children are only touched when it changes.
+    if (m_eViewButtonShown == (visible ? ViewButtonShown : ViewButtonHidden))
+        return;
+    m_eViewButtonShown = visible ? ViewButtonShown : ViewButtonHidden;
     m_pViewScreenBtn->setVisible(visible);
     m_pVerLineLabel->setVisible(visible);
 }
@@ -514,36 +518,35 @@ void ScreenHeaderListWidget::initListWidgetItem(
 
     // The strip is walked once for all that a rebuild sets on its tabs.
     const QList<ScreenHeaderItem*> items = stripItems();
-    // Reused tabs keep whatever they showed before; the new setting holds for all of them.
-    for (ScreenHeaderItem* item : items)
-        item->setViewButtonVisible(showViewButton);
     const auto device = pDevice.lock();
-    showSelectedScreens(items, device);
-    showViewingScreens(items, device);
+    const QSet<const Screen*> selected = selectedScreensOf(device);
+    const QSet<const Screen*> viewing = viewingScreensOf(device);
+    std::vector<UiOrderEntry> entries;
+    entries.reserve(size_t(items.size()));
+    {
+        const QSignalBlocker groupBlocker(m_pContentButtonGroup);
+        for (ScreenHeaderItem* item : items) {
+            // Reused tabs keep whatever they showed before; the new setting holds for all of them.
+            item->setViewButtonVisible(showViewButton);
+            auto screen = item->screenBase().lock();
+            item->setCheckedQuietly(screen && selected.contains(screen.get()));
+            item->setViewing(screen && viewing.contains(screen.get()));
+            const int uiIndex = screen ? screen->getUiScreenIndex() : INT_MAX;
+            entries.push_back({item, std::move(screen), uiIndex});
+        }
+    }
     initScreenMultiSelectedState(pDevice);
     if (switchState)
         setScreenBaseSwitchState(pDevice);
     if (device)
-        orderByUiScreenIndex(device, items);
+        orderByUiScreenIndex(device, entries);
 }
 
 void ScreenHeaderListWidget::orderByUiScreenIndex(
-    const std::shared_ptr<Device>& device, const QList<ScreenHeaderItem*>& items)
+    const std::shared_ptr<Device>& device, const std::vector<UiOrderEntry>& entries)
 {
     const QSignalBlocker listBlocker(this);
-    struct Entry
-    {
-        ScreenHeaderItem* item;
-        std::shared_ptr<Screen> screen;
-        int uiIndex;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(size_t(items.size()));
-    for (ScreenHeaderItem* item : items) {
-        auto screen = item->screenBase().lock();
-        const int uiIndex = screen ? screen->getUiScreenIndex() : INT_MAX;
-        entries.push_back({item, std::move(screen), uiIndex});
-    }
+    using Entry = UiOrderEntry;
     const auto byUiIndex = [](const Entry& a, const Entry& b) { return a.uiIndex < b.uiIndex; };
     // Usually the strip is in order already, and a stable sort would leave it as it is.
     if (std::is_sorted(entries.cbegin(), entries.cend(), byUiIndex))
@@ -609,17 +612,9 @@ ScreenListContentButton* ScreenHeaderListWidget::createScreenContentButton(
 
 void ScreenHeaderListWidget::initSelectedScreens(std::weak_ptr<Device> pDevice)
 {
-    showSelectedScreens(stripItems(), pDevice.lock());
-}
-
-void ScreenHeaderListWidget::showSelectedScreens(
-    const QList<ScreenHeaderItem*>& items, const std::shared_ptr<Device>& device)
-{
-    QSet<const Screen*> selected;
-    if (device)
-        selected = liveScreens(device->selectedScreen(getDeviceScreenType()));
+    const QSet<const Screen*> selected = selectedScreensOf(pDevice.lock());
     const QSignalBlocker groupBlocker(m_pContentButtonGroup);
-    for (ScreenHeaderItem* item : items) {
+    for (ScreenHeaderItem* item : stripItems()) {
         const auto screen = item->screenBase().lock();
         item->setCheckedQuietly(screen && selected.contains(screen.get()));
     }
@@ -627,19 +622,21 @@ void ScreenHeaderListWidget::showSelectedScreens(
 
 void ScreenHeaderListWidget::initViewingScreens(std::weak_ptr<Device> pDevice)
 {
-    showViewingScreens(stripItems(), pDevice.lock());
-}
-
-void ScreenHeaderListWidget::showViewingScreens(
-    const QList<ScreenHeaderItem*>& items, const std::shared_ptr<Device>& device)
-{
-    QSet<const Screen*> viewing;
-    if (device)
-        viewing = liveScreens(device->viewingScreen());
-    for (ScreenHeaderItem* item : items) {
+    const QSet<const Screen*> viewing = viewingScreensOf(pDevice.lock());
+    for (ScreenHeaderItem* item : stripItems()) {
         const auto screen = item->screenBase().lock();
         item->setViewing(screen && viewing.contains(screen.get()));
     }
+}
+
+QSet<const Screen*> ScreenHeaderListWidget::selectedScreensOf(const std::shared_ptr<Device>& device)
+{
+    return device ? liveScreens(device->selectedScreen(getDeviceScreenType())) : QSet<const Screen*>();
+}
+
+QSet<const Screen*> ScreenHeaderListWidget::viewingScreensOf(const std::shared_ptr<Device>& device)
+{
+    return device ? liveScreens(device->viewingScreen()) : QSet<const Screen*>();
 }
 
 void ScreenHeaderListWidget::initScreenMultiSelectedState(std::weak_ptr<Device> pDevice)
