@@ -217,7 +217,8 @@ void LayerBaseListWidget::initListWidgetItem(
     // they are placed (the first button of a key wins, as with findContentButton), so that the
     // selection needs no second walk of the strip.
     QVector<int> selectedKeys;
-    for (const auto& weakLayer : screen->selectedLayers(LayerEnum::NotImageType)) {
+    const QList<std::weak_ptr<Layer>> selectedLayers = screen->selectedLayers(LayerEnum::NotImageType);
+    for (const auto& weakLayer : selectedLayers) {
         auto layer = weakLayer.lock();
         if (layer && layer->sceneType() == m_nSceneType)
             selectedKeys.append(layerKey(layer->layerId(), layer->layerType()));
@@ -243,7 +244,8 @@ void LayerBaseListWidget::initListWidgetItem(
         }
     };
     // A cut layer always follows the layer it cuts.
-    for (const auto& weakLayer : screen->layers(m_nSceneType, ListedLayerTypes)) {
+    const QList<std::weak_ptr<Layer>> layers = screen->layers(m_nSceneType, ListedLayerTypes);
+    for (const auto& weakLayer : layers) {
         auto layer = weakLayer.lock();
         if (!layer)
             continue;

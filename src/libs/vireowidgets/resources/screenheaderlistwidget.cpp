@@ -328,6 +328,8 @@ QSize ScreenHeaderItem::sizeHint() const
 
 void ScreenHeaderItem::setViewing(bool viewing)
 {
+    if (m_pViewScreenBtn->isChecked() == viewing)
+        return;
     const QSignalBlocker blocker(m_pViewScreenBtn);
     m_pViewScreenBtn->setChecked(viewing);
 }
