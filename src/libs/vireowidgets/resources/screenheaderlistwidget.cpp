@@ -73,6 +73,8 @@ public:
     OperatorInput m_eOperatorInput = NoInput;
     // The screen the tab showed when the space key went down.
     ResourceIdentity m_keyPressedScreen;
+    // The view toggle's checked state, followed through its toggles and setViewing().
+    bool m_bViewing = false;
 };
 
 namespace {
@@ -298,8 +300,10 @@ ScreenHeaderItem::ScreenHeaderItem(std::weak_ptr<Device> pDevice, std::weak_ptr<
     m_pVerLineLabel->setFixedSize(1, 28);
     m_pVerLineLabel->setProperty("isGrayLabelLine", true);
 
-    connect(m_pViewScreenBtn, &QAbstractButton::toggled, this,
-        [this](bool checked) { emit screenViewingToggled(this, checked); });
+    connect(m_pViewScreenBtn, &QAbstractButton::toggled, this, [this](bool checked) {
+        d->m_bViewing = checked;
+        emit screenViewingToggled(this, checked);
+    });
 
     resetLayout();
     // The name is shortened with the font the style sheet gives it.
@@ -328,10 +332,12 @@ QSize ScreenHeaderItem::sizeHint() const
 
 void ScreenHeaderItem::setViewing(bool viewing)
 {
-    if (m_pViewScreenBtn->isChecked() == viewing)
+    // Every rebuild sets it on every tab: the toggle's state is known without reading it.
+    if (d->m_bViewing == viewing)
         return;
     const QSignalBlocker blocker(m_pViewScreenBtn);
     m_pViewScreenBtn->setChecked(viewing);
+    d->m_bViewing = m_pViewScreenBtn->isChecked();
 }
 
 bool ScreenHeaderItem::isViewing() const
@@ -518,8 +524,15 @@ void ScreenHeaderListWidget::initListWidgetItem(
     d->m_isShowViewButton = showViewButton;
     ScreenListWidget::initListWidgetItem(pDevice, nScreenType, SceneType::Invalid, false, {});
 
-    // The strip is walked once for all that a rebuild sets on its tabs.
-    const QList<ScreenHeaderItem*> items = stripItems();
+    // The strip is walked once for all that a rebuild sets on its tabs. After a rebuild the button
+    // group holds exactly the strip's tabs, in strip order: no need to walk the layout for them.
+    QList<ScreenHeaderItem*> items;
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    items.reserve(buttons.size());
+    for (QAbstractButton* button : buttons) {
+        if (auto* item = qobject_cast<ScreenHeaderItem*>(button))
+            items.append(item);
+    }
     const auto device = pDevice.lock();
     const QSet<const Screen*> selected = selectedScreensOf(device);
     const QSet<const Screen*> viewing = viewingScreensOf(device);
