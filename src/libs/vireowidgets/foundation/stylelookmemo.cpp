@@ -1,6 +1,8 @@
 #include "stylelookmemo.h"
 
+#include <QByteArray>
 #include <QEvent>
+#include <QString>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
@@ -43,35 +45,49 @@ void StyleLookMemo::repolish(const QList<QWidget*>& widgets)
             widget->style()->polish(widget);
     }
     m_bStale = false;
-    m_strSignature = signature(widgets);
+    m_nFingerprint = fingerprint(widgets);
+    m_bRecorded = true;
 }
 
 bool StyleLookMemo::repolishIfChanged(const QList<QWidget*>& widgets)
 {
-    const bool changed = m_bStale && signature(widgets) != m_strSignature;
+    const bool changed = m_bStale && (!m_bRecorded || fingerprint(widgets) != m_nFingerprint);
     if (changed)
         repolish(widgets);
     m_bStale = false;
     return changed;
 }
 
-QString StyleLookMemo::signature(const QList<QWidget*>& widgets)
+quint64 StyleLookMemo::fingerprint(const QList<QWidget*>& widgets)
 {
-    QString text;
+    // FNV-1a over the names, values and separators.
+    quint64 hash = 14695981039346656037ull;
+    const auto add = [&hash](const void* data, qsizetype size) {
+        const auto* bytes = static_cast<const uchar*>(data);
+        for (qsizetype i = 0; i < size; ++i) {
+            hash ^= bytes[i];
+            hash *= 1099511628211ull;
+        }
+    };
+    const uchar endOfName = 0x00;
+    const uchar endOfValue = 0x01;
+    const uchar endOfWidget = 0x02;
     for (const QWidget* widget : widgets) {
         if (widget) {
             for (const QByteArray& name : widget->dynamicPropertyNames()) {
                 if (isQtRecord(name))
                     continue;
-                text += QLatin1String(name);
-                text += QLatin1Char('=');
-                text += widget->property(name.constData()).toString();
-                text += QLatin1Char(';');
+                add(name.constData(), name.size());
+                add(&endOfName, 1);
+                const QString value = widget->property(name.constData()).toString();
+                add(value.constData(), value.size() * qsizetype(sizeof(QChar)));
+                add(&endOfValue, 1);
             }
         }
-        text += QLatin1Char('|');
+        // Which widget a property belongs to is part of the look.
+        add(&endOfWidget, 1);
     }
-    return text;
+    return hash;
 }
 
 } // namespace Vireo::Widgets::Internal

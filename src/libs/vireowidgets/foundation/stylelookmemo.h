@@ -3,7 +3,7 @@
 #include <vireowidgets/vireowidgets_export.h>
 
 #include <QList>
-#include <QString>
+#include <QtGlobal>
 
 class QEvent;
 class QObject;
@@ -32,12 +32,15 @@ public:
     // and later given its old resource again has the look it had). True when it re-polished.
     bool repolishIfChanged(const QList<QWidget*>& widgets);
 
-    // Every dynamic property of the widgets as text: what the host's style sheet keys on.
-    static QString signature(const QList<QWidget*>& widgets);
+    // A 64-bit fingerprint (FNV-1a) of every dynamic property, name and value, of the widgets: what
+    // the host's style sheet keys on. Kept instead of the properties as text, which would cost a
+    // button more than a kilobyte.
+    static quint64 fingerprint(const QList<QWidget*>& widgets);
 
 private:
+    quint64 m_nFingerprint = 0;
+    bool m_bRecorded = false; // m_nFingerprint holds the look of a polish
     bool m_bStale = true;
-    QString m_strSignature;
 };
 
 } // namespace Vireo::Widgets::Internal
