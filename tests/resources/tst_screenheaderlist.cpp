@@ -384,6 +384,10 @@ void tst_ScreenHeaderList::viewButtonSettingHoldsForReusedTabs()
     list.initListWidgetItem(m_weakDevice, ShownTypes, false, false);
     for (auto* item : tabs(list))
         QVERIFY(viewToggle(item)->isHidden());
+    // And shown again by the next rebuild that asks for them, on every tab.
+    list.initListWidgetItem(m_weakDevice, ShownTypes, true, false);
+    for (auto* item : tabs(list))
+        QVERIFY(!viewToggle(item)->isHidden());
 }
 
 void tst_ScreenHeaderList::singleSelection()

@@ -113,6 +113,7 @@ int Screen::layerCount(int sceneMask, int layerTypeMask) const
 QList<std::weak_ptr<Layer>> Screen::layers(int sceneMask, int layerTypeMask) const
 {
     QList<std::weak_ptr<Layer>> out;
+    out.reserve(m_layers.size());
     for (const auto& layer : m_layers) {
         if ((layer->sceneType() & sceneMask) && (layer->layerType() & layerTypeMask))
             out.append(layer);
@@ -375,6 +376,7 @@ Device::~Device() = default;
 QList<std::weak_ptr<Screen>> Device::screens(int typeMask) const
 {
     QList<std::weak_ptr<Screen>> out;
+    out.reserve(m_screens.size());
     for (const auto& screen : m_screens) {
         if (screen->screenType() & typeMask)
             out.append(screen);

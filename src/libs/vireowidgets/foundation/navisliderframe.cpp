@@ -31,12 +31,6 @@ bool isShownButton(const QWidget* widget)
     return !widget->testAttribute(Qt::WA_WState_ExplicitShowHide) || !widget->isHidden();
 }
 
-// The size the strip's layout gives a button.
-QSize layoutSizeOf(const QWidget* widget)
-{
-    return widget->sizeHint().expandedTo(widget->minimumSize()).boundedTo(widget->maximumSize());
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -71,6 +65,8 @@ NaviSliderFrame::RebuildScope::~RebuildScope()
     }
     if (--m_pFrame->m_nDeferResize == 0 && m_pFrame->m_bResizePending)
         m_pFrame->contentFrameResize();
+    if (m_pFrame->m_pContentButtonGroup)
+        m_pFrame->updateTipsVisible();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -601,7 +597,9 @@ void NaviSliderFrame::addContentButton(QToolButton* button, bool resize)
         appendToGroup(button);
     }
     resizeAfterChange(resize);
-    updateTipsVisible();
+    // Inside a rebuild the tip follows once, when the rebuild ends.
+    if (m_nRebuildPlaced < 0)
+        updateTipsVisible();
 }
 
 void NaviSliderFrame::insertContentButton(QToolButton* button, QToolButton* before, bool resize)
@@ -855,7 +853,9 @@ void NaviSliderFrame::placeContentButton(QToolButton* button, bool resize)
     if (button->group() != m_pContentButtonGroup || button->isHidden())
         suspendContentUpdates();
     addContentButton(button, resize);
-    if (button->group() == m_pContentButtonGroup)
+    // A button shown already is left alone (show() would ask the platform for a window state first).
+    if (button->group() == m_pContentButtonGroup &&
+        (button->isHidden() || !button->testAttribute(Qt::WA_WState_ExplicitShowHide)))
         button->show();
 }
 
@@ -1044,14 +1044,30 @@ void NaviSliderFrame::doContentFrameResize()
     const int marginsAlong = horizontal ? margins.left() + margins.right() : margins.top() + margins.bottom();
     const int marginsCross = horizontal ? margins.top() + margins.bottom() : margins.left() + margins.right();
 
+    const QScrollBar* bar = alongScrollBar();
+    const int barThickness = horizontal ? bar->height() : bar->width();
+    // Whether every button has the fixed cross extent already that the second walk would give it,
+    // without and with the scroll bar taking room: usually it has, and the walk is skipped.
+    bool crossSetWithoutBar = true;
+    bool crossSetWithBar = true;
     int along = marginsAlong - spacing;
     int cross = viewportCross;
     const QToolButton* first = nullptr;
     forEachButton([&](QToolButton* button) {
         if (!first)
             first = button;
-        const QSize size = layoutSizeOf(button);
+        const QSize hint = button->sizeHint();
+        const QSize minimum = button->minimumSize();
+        const QSize maximum = button->maximumSize();
+        // The size the strip's layout gives the button.
+        const QSize size = hint.expandedTo(minimum).boundedTo(maximum);
         along += (horizontal ? size.width() : size.height()) + spacing;
+        const int hintCross = horizontal ? hint.height() : hint.width();
+        const int minCross = horizontal ? minimum.height() : minimum.width();
+        const int maxCross = horizontal ? maximum.height() : maximum.width();
+        const auto isFixedAt = [&](int extent) { return minCross == extent && maxCross == extent; };
+        crossSetWithoutBar = crossSetWithoutBar && isFixedAt(qMax(0, hintCross));
+        crossSetWithBar = crossSetWithBar && isFixedAt(qMax(0, hintCross - barThickness));
     });
     if (first) {
         const QSize firstHint = first->sizeHint();
@@ -1062,22 +1078,22 @@ void NaviSliderFrame::doContentFrameResize()
         along = viewportAlong;
     }
 
-    const QScrollBar* bar = alongScrollBar();
     const bool barTakesRoom = along > viewportAlong && bar->isVisible();
-    const int barExtent = barTakesRoom ? (horizontal ? bar->height() : bar->width()) : 0;
-    forEachButton([&](QToolButton* button) {
-        const QSize hint = button->sizeHint();
-        // Most resizes leave the cross extent as it was; setting it again still walks Qt's checks.
-        if (horizontal) {
-            const int height = qMax(0, hint.height() - barExtent);
-            if (button->minimumHeight() != height || button->maximumHeight() != height)
-                button->setFixedHeight(height);
-        } else {
-            const int width = qMax(0, hint.width() - barExtent);
-            if (button->minimumWidth() != width || button->maximumWidth() != width)
-                button->setFixedWidth(width);
-        }
-    });
+    const int barExtent = barTakesRoom ? barThickness : 0;
+    if (!(barTakesRoom ? crossSetWithBar : crossSetWithoutBar))
+        forEachButton([&](QToolButton* button) {
+            const QSize hint = button->sizeHint();
+            // Most resizes leave the cross extent as it was; setting it again still walks Qt's checks.
+            if (horizontal) {
+                const int height = qMax(0, hint.height() - barExtent);
+                if (button->minimumHeight() != height || button->maximumHeight() != height)
+                    button->setFixedHeight(height);
+            } else {
+                const int width = qMax(0, hint.width() - barExtent);
+                if (button->minimumWidth() != width || button->maximumWidth() != width)
+                    button->setFixedWidth(width);
+            }
+        });
     cross -= barExtent;
 
     along = qMax(0, along);

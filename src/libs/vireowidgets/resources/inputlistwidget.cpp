@@ -82,8 +82,7 @@ InputListContentButton::InputListContentButton(
     createWidgets();
     // Qt announces a dynamic property only when its value really changes: that is what makes a
     // label's look stale.
-    for (QWidget* widget : styledWidgets())
-        widget->installEventFilter(this);
+    Internal::StyleLookMemo::watch(this, styledWidgets());
     connect(this, &QToolButton::toggled, this, &InputListContentButton::slotInputContentButtonToggled);
     updateUIFromData();
     // Shown once its labels hold their texts: a label changing text inside a visible button posts a
@@ -159,44 +158,17 @@ QList<QWidget*> InputListContentButton::styledWidgets() const
 
 void InputListContentButton::updateStyleSheet()
 {
-    const QList<QWidget*> labels = styledWidgets();
-    for (QWidget* label : labels)
-        Internal::repolish(label);
-    m_bStyleStale = false;
-    m_strStyleSignature = styleSignature(labels);
+    m_styleLook.repolish(styledWidgets());
 }
 
 void InputListContentButton::updateStyleSheetIfChanged()
 {
-    // A button emptied into the cache and later given its old input again has the look it had.
-    if (m_bStyleStale && styleSignature(styledWidgets()) != m_strStyleSignature)
-        updateStyleSheet();
-    m_bStyleStale = false;
-}
-
-QString InputListContentButton::styleSignature(const QList<QWidget*>& widgets)
-{
-    QString signature;
-    for (const QWidget* widget : widgets) {
-        for (const QByteArray& name : widget->dynamicPropertyNames()) {
-            // Qt keeps its own records among the dynamic properties (the style sheet's font);
-            // only the labels' own properties select a look.
-            if (name.startsWith("_q_"))
-                continue;
-            signature += QLatin1String(name);
-            signature += QLatin1Char('=');
-            signature += widget->property(name.constData()).toString();
-            signature += QLatin1Char(';');
-        }
-        signature += QLatin1Char('|');
-    }
-    return signature;
+    m_styleLook.repolishIfChanged(styledWidgets());
 }
 
 bool InputListContentButton::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::DynamicPropertyChange)
-        m_bStyleStale = true;
+    m_styleLook.noteEvent(event);
     return QToolButton::eventFilter(watched, event);
 }
 
@@ -392,12 +364,7 @@ void InputListWidget::initListWidgetItem(std::weak_ptr<Device> device, ReadInput
     contentFrameResize();
 
     if (restyle)
-        Internal::queueStyleRefresh(this, m_bStyleRefreshQueued, [this] {
-            for (QAbstractButton* candidate : getContentButtons()) {
-                if (auto* button = qobject_cast<InputListContentButton*>(candidate))
-                    button->updateStyleSheetIfChanged();
-            }
-        });
+        Internal::queueChangedLookRefresh<InputListContentButton>(this, m_bStyleRefreshQueued);
 }
 
 void InputListWidget::isEnableDrag(bool enable)

@@ -2,6 +2,7 @@
 
 #include <vireowidgets/foundation/navisliderframe.h>
 #include <vireowidgets/foundation/pressedresource.h>
+#include <vireowidgets/foundation/stylelookmemo.h>
 #include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
@@ -53,7 +54,7 @@ public:
     // updateStyleSheet() only when a dynamic property of the button or its labels changed since the
     // last one: re-polishing under a style sheet is the costly part of a rebuild that changed nothing.
     void updateStyleSheetIfChanged();
-    bool isStyleStale() const { return m_bStyleStale; }
+    bool isStyleStale() const { return m_styleLook.isStale(); }
     QString geteElidedText(QFont font, QString text, int width);
 
     virtual void updateUIFromData();
@@ -96,15 +97,12 @@ private:
     void createWidgets();
     void showSignalState(const std::shared_ptr<Vireo::BizModel::Input>& input);
     QList<QWidget*> styledWidgets() const;
-    // Every dynamic property of the widgets as text: what the host's style sheet keys on.
-    static QString styleSignature(const QList<QWidget*>& widgets);
 
     enum SignalLookKind { UnknownLook, NoSignalLook, SignalLook, OverloadLook };
     void applySignalLook(SignalLookKind look);
     SignalLookKind m_eSignalLook = UnknownLook; // the look the labels' properties were last given
 
-    bool m_bStyleStale = true; // a label's dynamic property changed since the last updateStyleSheet()
-    QString m_strStyleSignature; // the labels' dynamic properties at the last updateStyleSheet()
+    Internal::StyleLookMemo m_styleLook; // the labels' look at the last updateStyleSheet()
     Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 
@@ -234,6 +232,19 @@ VIREOWIDGETS_EXPORT QDrag* execInterfaceDrag(NaviSliderFrame* list, QWidget* but
 // Queues one zero-delay style refresh of `list`: several rebuilds before the event loop runs
 // share one refresh; `queued` is the owner's flag for that.
 VIREOWIDGETS_EXPORT void queueStyleRefresh(QObject* list, bool& queued, const std::function<void()>& refresh);
+
+// Queues one deferred updateStyleSheetIfChanged() of every Button of `list`: after a rebuild, only
+// the buttons whose look changed are re-polished.
+template <typename Button>
+void queueChangedLookRefresh(NaviSliderFrame* list, bool& queued)
+{
+    queueStyleRefresh(list, queued, [list] {
+        for (QAbstractButton* candidate : list->getContentButtons()) {
+            if (auto* button = qobject_cast<Button*>(candidate))
+                button->updateStyleSheetIfChanged();
+        }
+    });
+}
 
 // Re-polishes `widget` so that changed dynamic properties take effect.
 VIREOWIDGETS_EXPORT void repolish(QWidget* widget);

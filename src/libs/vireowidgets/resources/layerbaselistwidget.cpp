@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QVector>
 
 #include <optional>
 
@@ -212,52 +213,52 @@ void LayerBaseListWidget::initListWidgetItem(
         return;
     }
 
-    // A cut layer always follows the layer it cuts.
-    const QList<std::weak_ptr<Layer>> layers = screen->layers(m_nSceneType, ListedLayerTypes);
-    QList<std::weak_ptr<Layer>> ordered;
-    ordered.reserve(layers.size() * 2);
-    for (const auto& weakLayer : layers) {
-        ordered.append(weakLayer);
-        if (auto layer = weakLayer.lock()) {
-            auto cut = layer->cutLayer().lock();
-            if (cut && layer->isCutLayerEnable())
-                ordered.append(cut);
-        }
-    }
-
-    const QList<QAbstractButton*> reuse = getContentButtons();
-    int index = 0;
-    for (const auto& layer : ordered) {
-        if (!isAllowAddLayerBase(layer, m_nSceneType))
-            continue;
-        auto* button = takeOrCreateButton(reuse, index, layer);
-        if (!button)
-            continue;
-        button->setLayerBase(m_pDevice, m_pScreenBase, m_nSceneType, layer);
-        placeContentButton(button, false);
-        ++index;
-    }
-    hideContentButtonsFrom(reuse, index);
-
-    // One pass over the buttons instead of a search per selected layer; the first button of a
-    // number and type wins, as with findContentButton.
-    QHash<int, LayerBaseListContentButton*> byKey;
-    const QList<QAbstractButton*> buttons = getContentButtons();
-    byKey.reserve(buttons.size());
-    for (QAbstractButton* abstractButton : buttons) {
-        if (auto* button = qobject_cast<LayerBaseListContentButton*>(abstractButton)) {
-            const int key = layerKey(button->layerBaseKeyNo(), button->layerBaseKeyType());
-            if (!byKey.contains(key))
-                byKey.insert(key, button);
-        }
-    }
-    QList<LayerBaseListContentButton*> selected;
+    // The selected layers of the scene by number and type. The buttons of those keys are noted as
+    // they are placed (the first button of a key wins, as with findContentButton), so that the
+    // selection needs no second walk of the strip.
+    QVector<int> selectedKeys;
     const QList<std::weak_ptr<Layer>> selectedLayers = screen->selectedLayers(LayerEnum::NotImageType);
     for (const auto& weakLayer : selectedLayers) {
         auto layer = weakLayer.lock();
-        if (!layer || layer->sceneType() != m_nSceneType)
+        if (layer && layer->sceneType() == m_nSceneType)
+            selectedKeys.append(layerKey(layer->layerId(), layer->layerType()));
+    }
+    QHash<int, LayerBaseListContentButton*> selectedByKey;
+
+    const QList<QAbstractButton*> reuse = getContentButtons();
+    int index = 0;
+    auto place = [&](const std::shared_ptr<Layer>& layer) {
+        if (!admitsLayer(*layer, *screen, m_nSceneType))
+            return;
+        const std::weak_ptr<Layer> weakLayer = layer;
+        auto* button = takeOrCreateButton(reuse, index, weakLayer);
+        if (!button)
+            return;
+        button->setLayerBase(m_pDevice, m_pScreenBase, m_nSceneType, weakLayer);
+        placeContentButton(button, false);
+        ++index;
+        if (!selectedKeys.isEmpty()) {
+            const int key = layerKey(layer->layerId(), layer->layerType());
+            if (selectedKeys.contains(key) && !selectedByKey.contains(key))
+                selectedByKey.insert(key, button);
+        }
+    };
+    // A cut layer always follows the layer it cuts.
+    const QList<std::weak_ptr<Layer>> layers = screen->layers(m_nSceneType, ListedLayerTypes);
+    for (const auto& weakLayer : layers) {
+        auto layer = weakLayer.lock();
+        if (!layer)
             continue;
-        if (auto* button = byKey.value(layerKey(layer->layerId(), layer->layerType())))
+        place(layer);
+        auto cut = layer->cutLayer().lock();
+        if (cut && layer->isCutLayerEnable())
+            place(cut);
+    }
+    hideContentButtonsFrom(reuse, index);
+
+    QList<LayerBaseListContentButton*> selected;
+    for (int key : qAsConst(selectedKeys)) {
+        if (auto* button = selectedByKey.value(key))
             selected.append(button);
     }
     setSelectedButton(selected, false);
@@ -322,8 +323,12 @@ LayerBaseListContentButton* LayerBaseListWidget::takeOrCreateButton(
 
 // Both forms connect every signal, once: a button made by one form is later reused by the other,
 // and the slots themselves decide what the current form does with a press, release or click.
+// Connecting again at every rebuild would search the button's connections three times per button.
 void LayerBaseListWidget::connectContentButton(LayerBaseListContentButton* button)
 {
+    if (button->m_bListConnected)
+        return;
+    button->m_bListConnected = true;
     connect(button, &LayerBaseListContentButton::layerBasePressed, this, &LayerBaseListWidget::slotLayerBasePressed,
         Qt::UniqueConnection);
     connect(button, &LayerBaseListContentButton::layerBaseReleased, this, &LayerBaseListWidget::slotLayerBaseReleased,
@@ -336,17 +341,20 @@ bool LayerBaseListWidget::isAllowAddLayerBase(std::weak_ptr<Layer> pLayerBase, S
 {
     const auto cachedScreen = m_pScreenBase.lock();
     const auto layer = pLayerBase.lock();
-    if (!cachedScreen || !layer)
-        return false;
-    const auto owner = layer->ownerScreen().lock();
+    return cachedScreen && layer && admitsLayer(*layer, *cachedScreen, nSceneType);
+}
+
+bool LayerBaseListWidget::admitsLayer(const Layer& layer, const Screen& cachedScreen, SceneType nSceneType)
+{
+    const auto owner = layer.ownerScreen().lock();
     if (!owner)
         return false;
     // The types are compared, not the screens.
-    if (owner->screenType() != cachedScreen->screenType())
+    if (owner->screenType() != cachedScreen.screenType())
         return false;
-    if (layer->sceneType() != nSceneType)
+    if (layer.sceneType() != nSceneType)
         return false;
-    if (layer->isCutLayer() && !layer->isCutLayerEnable())
+    if (layer.isCutLayer() && !layer.isCutLayerEnable())
         return false;
     return true;
 }

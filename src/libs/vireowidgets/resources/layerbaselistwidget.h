@@ -83,11 +83,14 @@ protected:
     QWrapLabel* m_pLayerBaseNameLabel = nullptr;
 
 private:
+    friend class LayerBaseListWidget;
+
     void createWidgets();
     void createConnects();
     bool hasLiveOwner() const;
 
     Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
+    bool m_bListConnected = false; // a layer list receives its press, release and click
 };
 
 // The layers of one screen (or of every multiviewer screen) in a scrolling strip, one button per
@@ -161,6 +164,9 @@ private:
         const QList<QAbstractButton*>& reuse, int index, const std::weak_ptr<Vireo::BizModel::Layer>& layer);
     void connectContentButton(LayerBaseListContentButton* button);
     bool isAdmitted(const std::weak_ptr<Vireo::BizModel::Layer>& layer);
+    // isAllowAddLayerBase() for a live layer, against the list's live screen.
+    static bool admitsLayer(
+        const Vireo::BizModel::Layer& layer, const Vireo::BizModel::Screen& cachedScreen, SceneType nSceneType);
     void hideLayerButton(LayerBaseListContentButton* button);
     void clearPressedLayer();
     bool isPressedLayer(const std::weak_ptr<Vireo::BizModel::Layer>& pLayerBase) const;

@@ -50,6 +50,7 @@ OutputListContentButton::OutputListContentButton(
     , m_pOutput(std::move(output))
 {
     createWidgets();
+    Internal::StyleLookMemo::watch(this, styledWidgets());
     updateUIFromData();
 }
 
@@ -91,14 +92,26 @@ quint32 OutputListContentButton::outputKeyNo() const
     return Internal::NoInterfaceKeyNo;
 }
 
+QList<QWidget*> OutputListContentButton::styledWidgets() const
+{
+    return {
+        m_pLabelType, m_pLabelSlot, m_pLabelRadio, m_pLabelIndex, m_pLabelScreenName, m_pLabelName, m_pFrameNameHolder};
+}
+
 void OutputListContentButton::updateStyleSheet()
 {
-    const QList<QWidget*> widgets {
-        m_pLabelType, m_pLabelSlot, m_pLabelRadio, m_pLabelIndex, m_pLabelScreenName, m_pLabelName, m_pFrameNameHolder};
-    for (QWidget* widget : widgets)
-        widget->style()->unpolish(widget);
-    for (QWidget* widget : widgets)
-        widget->style()->polish(widget);
+    m_styleLook.repolish(styledWidgets());
+}
+
+void OutputListContentButton::updateStyleSheetIfChanged()
+{
+    m_styleLook.repolishIfChanged(styledWidgets());
+}
+
+bool OutputListContentButton::eventFilter(QObject* watched, QEvent* event)
+{
+    m_styleLook.noteEvent(event);
+    return QToolButton::eventFilter(watched, event);
 }
 
 QString OutputListContentButton::geteElidedText(QFont font, QString text, int width)
@@ -177,9 +190,7 @@ void OutputListContentButton::updateProperty()
         const auto connector = device->getConnector(id);
         busy = connector && connector->workMode == Enum::Interface::Backup;
     }
-    const QList<QWidget*> widgets {
-        m_pLabelType, m_pLabelSlot, m_pLabelRadio, m_pLabelIndex, m_pLabelScreenName, m_pLabelName, m_pFrameNameHolder};
-    for (QWidget* widget : widgets)
+    for (QWidget* widget : styledWidgets())
         widget->setDisabled(busy);
     const bool changed = property("DeviceItemoutputBusy").toBool() != busy || !property("DeviceItemoutput").isValid();
     setProperty("DeviceItemoutput", !busy);
@@ -242,6 +253,7 @@ void OutputListWidget::initListWidgetItem(std::weak_ptr<Device> device, int cons
         outputs.end());
 
     const QList<QAbstractButton*> reuse = getContentButtons();
+    bool restyle = false; // a placed button's look properties changed since its last polish
     const int shown = Internal::walkInterfaceButtons<OutputListContentButton>(
         outputs, [&](int index) { return reuseContentButton<OutputListContentButton>(reuse, index); },
         [this](OutputListContentButton* button, const std::shared_ptr<Output>& output) {
@@ -251,16 +263,13 @@ void OutputListWidget::initListWidgetItem(std::weak_ptr<Device> device, int cons
         [&](OutputListContentButton* button, const std::shared_ptr<Output>& output) {
             placeContentButton(button, false);
             applyUsageState(button, dev, output);
+            restyle = restyle || button->isStyleStale();
         });
     hideContentButtonsFrom(reuse, shown);
     contentFrameResize();
 
-    Internal::queueStyleRefresh(this, m_bStyleRefreshQueued, [this] {
-        for (QAbstractButton* candidate : getContentButtons()) {
-            if (auto* button = qobject_cast<OutputListContentButton*>(candidate))
-                button->updateStyleSheet();
-        }
-    });
+    if (restyle)
+        Internal::queueChangedLookRefresh<OutputListContentButton>(this, m_bStyleRefreshQueued);
 }
 
 OutputListContentButton* OutputListWidget::insertOutputItem(std::weak_ptr<Output> output)

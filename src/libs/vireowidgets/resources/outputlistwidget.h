@@ -2,6 +2,7 @@
 
 #include <vireowidgets/foundation/navisliderframe.h>
 #include <vireowidgets/foundation/pressedresource.h>
+#include <vireowidgets/foundation/stylelookmemo.h>
 #include <vireowidgets/foundation/textfitmemo.h>
 #include <vireowidgets/vireowidgets_export.h>
 
@@ -48,6 +49,10 @@ public:
     // interfaceId() of the output, 0xFFFFFFFF when it has expired.
     quint32 outputKeyNo() const;
     void updateStyleSheet();
+    // updateStyleSheet() only when a dynamic property of the restyled children changed since the
+    // last one.
+    void updateStyleSheetIfChanged();
+    bool isStyleStale() const { return m_styleLook.isStale(); }
     QString geteElidedText(QFont font, QString text, int width);
 
     virtual void updateUIFromData();
@@ -64,6 +69,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::weak_ptr<Vireo::BizModel::Device> m_pDevice;
     std::weak_ptr<Vireo::BizModel::Output> m_pOutput;
@@ -78,7 +84,10 @@ protected:
 private:
     void createWidgets();
     void setActivityLook(bool active);
+    // The children that updateStyleSheet() re-polishes and updateProperty() disables.
+    QList<QWidget*> styledWidgets() const;
 
+    Internal::StyleLookMemo m_styleLook; // the children's look at the last updateStyleSheet()
     Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
 };
 

@@ -73,6 +73,8 @@ public:
     OperatorInput m_eOperatorInput = NoInput;
     // The screen the tab showed when the space key went down.
     ResourceIdentity m_keyPressedScreen;
+    // The view toggle's checked state, followed through its toggles and setViewing().
+    bool m_bViewing = false;
 };
 
 namespace {
@@ -298,8 +300,10 @@ ScreenHeaderItem::ScreenHeaderItem(std::weak_ptr<Device> pDevice, std::weak_ptr<
     m_pVerLineLabel->setFixedSize(1, 28);
     m_pVerLineLabel->setProperty("isGrayLabelLine", true);
 
-    connect(m_pViewScreenBtn, &QAbstractButton::toggled, this,
-        [this](bool checked) { emit screenViewingToggled(this, checked); });
+    connect(m_pViewScreenBtn, &QAbstractButton::toggled, this, [this](bool checked) {
+        d->m_bViewing = checked;
+        emit screenViewingToggled(this, checked);
+    });
 
     resetLayout();
     // The name is shortened with the font the style sheet gives it.
@@ -328,8 +332,12 @@ QSize ScreenHeaderItem::sizeHint() const
 
 void ScreenHeaderItem::setViewing(bool viewing)
 {
+    // Every rebuild sets it on every tab: the toggle's state is known without reading it.
+    if (d->m_bViewing == viewing)
+        return;
     const QSignalBlocker blocker(m_pViewScreenBtn);
     m_pViewScreenBtn->setChecked(viewing);
+    d->m_bViewing = m_pViewScreenBtn->isChecked();
 }
 
 bool ScreenHeaderItem::isViewing() const
@@ -339,6 +347,10 @@ bool ScreenHeaderItem::isViewing() const
 
 void ScreenHeaderItem::setViewButtonVisible(bool visible)
 {
+    // Every rebuild sets it on every tab; the children are only touched when it changes.
+    if (m_eViewButtonShown == (visible ? ViewButtonShown : ViewButtonHidden))
+        return;
+    m_eViewButtonShown = visible ? ViewButtonShown : ViewButtonHidden;
     m_pViewScreenBtn->setVisible(visible);
     m_pVerLineLabel->setVisible(visible);
 }
@@ -512,35 +524,50 @@ void ScreenHeaderListWidget::initListWidgetItem(
     d->m_isShowViewButton = showViewButton;
     ScreenListWidget::initListWidgetItem(pDevice, nScreenType, SceneType::Invalid, false, {});
 
-    // Reused tabs keep whatever they showed before; the new setting holds for all of them.
-    for (ScreenHeaderItem* item : stripItems())
-        item->setViewButtonVisible(showViewButton);
-    initSelectedScreens(pDevice);
-    initViewingScreens(pDevice);
+    // The strip is walked once for all that a rebuild sets on its tabs. After a rebuild the button
+    // group holds exactly the strip's tabs, in strip order: no need to walk the layout for them.
+    QList<ScreenHeaderItem*> items;
+    const QList<QAbstractButton*> buttons = getContentButtons();
+    items.reserve(buttons.size());
+    for (QAbstractButton* button : buttons) {
+        if (auto* item = qobject_cast<ScreenHeaderItem*>(button))
+            items.append(item);
+    }
+    const auto device = pDevice.lock();
+    const QSet<const Screen*> selected = selectedScreensOf(device);
+    const QSet<const Screen*> viewing = viewingScreensOf(device);
+    std::vector<UiOrderEntry> entries;
+    entries.reserve(size_t(items.size()));
+    {
+        const QSignalBlocker groupBlocker(m_pContentButtonGroup);
+        for (ScreenHeaderItem* item : items) {
+            // Reused tabs keep whatever they showed before; the new setting holds for all of them.
+            item->setViewButtonVisible(showViewButton);
+            auto screen = item->screenBase().lock();
+            item->setCheckedQuietly(screen && selected.contains(screen.get()));
+            item->setViewing(screen && viewing.contains(screen.get()));
+            const int uiIndex = screen ? screen->getUiScreenIndex() : INT_MAX;
+            entries.push_back({item, std::move(screen), uiIndex});
+        }
+    }
     initScreenMultiSelectedState(pDevice);
     if (switchState)
         setScreenBaseSwitchState(pDevice);
-    if (auto device = pDevice.lock())
-        orderByUiScreenIndex(device);
+    if (device)
+        orderByUiScreenIndex(device, entries);
 }
 
-void ScreenHeaderListWidget::orderByUiScreenIndex(const std::shared_ptr<Device>& device)
+void ScreenHeaderListWidget::orderByUiScreenIndex(
+    const std::shared_ptr<Device>& device, const std::vector<UiOrderEntry>& entries)
 {
     const QSignalBlocker listBlocker(this);
-    struct Entry
-    {
-        ScreenHeaderItem* item;
-        std::shared_ptr<Screen> screen;
-        int uiIndex;
-    };
-    std::vector<Entry> entries;
-    for (ScreenHeaderItem* item : stripItems()) {
-        auto screen = item->screenBase().lock();
-        entries.push_back({item, screen, screen ? screen->getUiScreenIndex() : INT_MAX});
-    }
+    using Entry = UiOrderEntry;
+    const auto byUiIndex = [](const Entry& a, const Entry& b) { return a.uiIndex < b.uiIndex; };
+    // Usually the strip is in order already, and a stable sort would leave it as it is.
+    if (std::is_sorted(entries.cbegin(), entries.cend(), byUiIndex))
+        return;
     std::vector<Entry> sorted = entries;
-    std::stable_sort(
-        sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) { return a.uiIndex < b.uiIndex; });
+    std::stable_sort(sorted.begin(), sorted.end(), byUiIndex);
 
     bool moved = false;
     for (size_t i = 0; i < sorted.size(); ++i)
@@ -600,9 +627,7 @@ ScreenListContentButton* ScreenHeaderListWidget::createScreenContentButton(
 
 void ScreenHeaderListWidget::initSelectedScreens(std::weak_ptr<Device> pDevice)
 {
-    QSet<const Screen*> selected;
-    if (auto device = pDevice.lock())
-        selected = liveScreens(device->selectedScreen(getDeviceScreenType()));
+    const QSet<const Screen*> selected = selectedScreensOf(pDevice.lock());
     const QSignalBlocker groupBlocker(m_pContentButtonGroup);
     for (ScreenHeaderItem* item : stripItems()) {
         const auto screen = item->screenBase().lock();
@@ -612,13 +637,21 @@ void ScreenHeaderListWidget::initSelectedScreens(std::weak_ptr<Device> pDevice)
 
 void ScreenHeaderListWidget::initViewingScreens(std::weak_ptr<Device> pDevice)
 {
-    QSet<const Screen*> viewing;
-    if (auto device = pDevice.lock())
-        viewing = liveScreens(device->viewingScreen());
+    const QSet<const Screen*> viewing = viewingScreensOf(pDevice.lock());
     for (ScreenHeaderItem* item : stripItems()) {
         const auto screen = item->screenBase().lock();
         item->setViewing(screen && viewing.contains(screen.get()));
     }
+}
+
+QSet<const Screen*> ScreenHeaderListWidget::selectedScreensOf(const std::shared_ptr<Device>& device)
+{
+    return device ? liveScreens(device->selectedScreen(getDeviceScreenType())) : QSet<const Screen*>();
+}
+
+QSet<const Screen*> ScreenHeaderListWidget::viewingScreensOf(const std::shared_ptr<Device>& device)
+{
+    return device ? liveScreens(device->viewingScreen()) : QSet<const Screen*>();
 }
 
 void ScreenHeaderListWidget::initScreenMultiSelectedState(std::weak_ptr<Device> pDevice)

@@ -8,9 +8,11 @@
 #include <vireowidgets/vireowidgets_export.h>
 
 #include <QPoint>
+#include <QSet>
 #include <QSize>
 
 #include <memory>
+#include <vector>
 
 class QDragEnterEvent;
 class QDragLeaveEvent;
@@ -78,6 +80,9 @@ private:
     std::unique_ptr<Internal::ScreenHeaderItemPrivate> d;
     bool m_IsDragState = false;
     bool m_IsChecked = false;
+    // What setViewButtonVisible() last set (the two children's own state, without reading them).
+    enum ViewButtonState : quint8 { ViewButtonUnset, ViewButtonShown, ViewButtonHidden };
+    ViewButtonState m_eViewButtonShown = ViewButtonUnset;
 };
 
 // The header strip of a page's screens: tabs that the operator selects (singly or, in multi-select
@@ -143,7 +148,20 @@ private:
     void createWidgets();
     void creatConnects();
     QList<ScreenHeaderItem*> stripItems() const;
-    void orderByUiScreenIndex(const std::shared_ptr<Vireo::BizModel::Device>& device);
+    // A tab of the strip, its screen and that screen's place in the device's UI order.
+    struct UiOrderEntry
+    {
+        ScreenHeaderItem* item;
+        std::shared_ptr<Vireo::BizModel::Screen> screen;
+        int uiIndex;
+    };
+    // `entries`: the strip's tabs in strip order.
+    void orderByUiScreenIndex(
+        const std::shared_ptr<Vireo::BizModel::Device>& device, const std::vector<UiOrderEntry>& entries);
+    // The live screens the device selects (of the strip's types) and views.
+    QSet<const Vireo::BizModel::Screen*> selectedScreensOf(const std::shared_ptr<Vireo::BizModel::Device>& device);
+    static QSet<const Vireo::BizModel::Screen*> viewingScreensOf(
+        const std::shared_ptr<Vireo::BizModel::Device>& device);
     bool readDraggedScreen(const QMimeData* mime, quint8& screenKeyNo, quint8& screenType) const;
     bool followOwnTabDrag(QDragMoveEvent* event);
 

@@ -261,7 +261,9 @@ void ScreenListWidget::initListWidgetItem(std::weak_ptr<Vireo::BizModel::Device>
             screens.push_back(std::move(screen));
     }
     device.reset();
-    std::stable_sort(screens.begin(), screens.end(), screenLess);
+    // The device usually keeps its screens in display order already.
+    if (!std::is_sorted(screens.cbegin(), screens.cend(), screenLess))
+        std::stable_sort(screens.begin(), screens.end(), screenLess);
 
     const QList<QAbstractButton*> reuse = getContentButtons();
     const QVector<SceneType> scenes = scenesOfMask(m_nSceneType);
