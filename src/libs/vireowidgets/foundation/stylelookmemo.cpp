@@ -26,9 +26,12 @@ void StyleLookMemo::watch(QObject* filter, const QList<QWidget*>& widgets)
     }
 }
 
-void StyleLookMemo::noteEvent(const QEvent* event)
+void StyleLookMemo::noteEvent(const QObject* watched, const QEvent* event)
 {
     if (event->type() != QEvent::DynamicPropertyChange)
+        return;
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget && !widget->testAttribute(Qt::WA_WState_Polished))
         return;
     if (!isQtRecord(static_cast<const QDynamicPropertyChangeEvent*>(event)->propertyName()))
         m_bStale = true;

@@ -21,8 +21,9 @@ public:
     // Installs `filter` as event filter on every widget of `widgets`.
     static void watch(QObject* filter, const QList<QWidget*>& widgets);
     // Qt reports a dynamic property only when its value really changes; Qt's own records among the
-    // properties (the style sheet's font) do not select a look and are ignored.
-    void noteEvent(const QEvent* event);
+    // properties (the style sheet's font) do not select a look and are ignored, and so are changes
+    // to a widget not polished yet: its first polish takes the properties as they are then.
+    void noteEvent(const QObject* watched, const QEvent* event);
     // A dynamic property changed since the last polish (it may have been set back since).
     bool isStale() const { return m_bStale; }
 
@@ -40,7 +41,7 @@ public:
 private:
     quint64 m_nFingerprint = 0;
     bool m_bRecorded = false; // m_nFingerprint holds the look of a polish
-    bool m_bStale = true;
+    bool m_bStale = false;
 };
 
 } // namespace Vireo::Widgets::Internal

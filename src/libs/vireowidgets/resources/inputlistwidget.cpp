@@ -168,7 +168,7 @@ void InputListContentButton::updateStyleSheetIfChanged()
 
 bool InputListContentButton::eventFilter(QObject* watched, QEvent* event)
 {
-    m_styleLook.noteEvent(event);
+    m_styleLook.noteEvent(watched, event);
     return QToolButton::eventFilter(watched, event);
 }
 

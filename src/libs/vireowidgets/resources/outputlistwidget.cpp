@@ -110,7 +110,7 @@ void OutputListContentButton::updateStyleSheetIfChanged()
 
 bool OutputListContentButton::eventFilter(QObject* watched, QEvent* event)
 {
-    m_styleLook.noteEvent(event);
+    m_styleLook.noteEvent(watched, event);
     return QToolButton::eventFilter(watched, event);
 }
 
