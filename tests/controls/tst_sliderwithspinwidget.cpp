@@ -72,8 +72,8 @@ private slots:
     void keyboardGoesSliderThenSpinBox();
     // --- SliderWithSpinWidget ---
     void intDragUpdatesSpinBoxAndReports();
-    void intEditFinishedReportsEvenWhenUnchanged();
-    void intFocusLossCommits();
+    void intTypedValueCommits_data();
+    void intTypedValueCommits();
     void intCodeSettersStaySilent();
     void intPressAndRelease();
     void labelWidthAndNames_data();
@@ -126,30 +126,20 @@ void TestSliderWithSpinWidget::intDragUpdatesSpinBoxAndReports()
     QCOMPARE(values.at(1).at(0).toInt(), 6);
 }
 
-void TestSliderWithSpinWidget::intEditFinishedReportsEvenWhenUnchanged()
+void TestSliderWithSpinWidget::intTypedValueCommits_data()
 {
-    Host host;
-    auto* control = host.add(new SliderWithSpinWidget);
-    control->setSliderRange(0, 100);
-    control->setSpinBoxRange(0, 100);
-    QVERIFY(host.show());
-    auto* spin = control->findChild<QSpinBox*>();
-    QSignalSpy values(control, &SliderWithSpinWidget::signal_spinboxValueChanged);
-
-    typeIntoSpinBox(spin, QStringLiteral("42"));
-    QTest::keyClick(spin, Qt::Key_Return);
-    QCOMPARE(control->getColorSlider()->value(), 42);
-    QCOMPARE(values.count(), 1);
-    QCOMPARE(values.at(0).at(0).toInt(), 42);
-
-    // Committing the same number again is still a commit.
-    QTest::keyClick(spin, Qt::Key_Enter);
-    QCOMPARE(values.count(), 2);
-    QCOMPARE(values.at(1).at(0).toInt(), 42);
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Return") << int(Qt::Key_Return) << QStringLiteral("42");
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << QStringLiteral("42");
+    // No key: the focus moves on.
+    QTest::newRow("focus loss") << 0 << QStringLiteral("17");
 }
 
-void TestSliderWithSpinWidget::intFocusLossCommits()
+void TestSliderWithSpinWidget::intTypedValueCommits()
 {
+    QFETCH(int, key);
+    QFETCH(QString, text);
     Host host;
     auto* control = host.add(new SliderWithSpinWidget);
     control->setSliderRange(0, 100);
@@ -158,12 +148,22 @@ void TestSliderWithSpinWidget::intFocusLossCommits()
     auto* spin = control->findChild<QSpinBox*>();
     QSignalSpy values(control, &SliderWithSpinWidget::signal_spinboxValueChanged);
 
-    typeIntoSpinBox(spin, QStringLiteral("17"));
+    typeIntoSpinBox(spin, text);
     QCOMPARE(values.count(), 0);
-    host.elsewhere->setFocus(Qt::TabFocusReason);
+    if (key)
+        QTest::keyClick(spin, Qt::Key(key));
+    else
+        host.elsewhere->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(values.count(), 1);
-    QCOMPARE(values.at(0).at(0).toInt(), 17);
-    QCOMPARE(control->getColorSlider()->value(), 17);
+    QCOMPARE(values.at(0).at(0).toInt(), text.toInt());
+    QCOMPARE(control->getColorSlider()->value(), text.toInt());
+    if (!key)
+        return;
+
+    // Committing the same number again is still a commit.
+    QTest::keyClick(spin, Qt::Key(key));
+    QCOMPARE(values.count(), 2);
+    QCOMPARE(values.at(1).at(0).toInt(), text.toInt());
 }
 
 void TestSliderWithSpinWidget::intCodeSettersStaySilent()
