@@ -114,8 +114,7 @@ private slots:
     void severityColours();
     void severityShowsUnderHostStyleSheet();
     void cancelReportsOnce();
-    void refusesToClose();
-    void escapeAndAltAreSwallowed();
+    void closeEscapeAndAltAreRefused();
     void hideTwiceWarns();
     void indicatorSizes_data();
     void indicatorSizes();
@@ -285,7 +284,7 @@ void TestWaitingDialog::cancelReportsOnce()
     QVERIFY(cancelButtonOf(dialog)->isEnabled());
 }
 
-void TestWaitingDialog::refusesToClose()
+void TestWaitingDialog::closeEscapeAndAltAreRefused()
 {
     QWidget host;
     WaitingDialog* dialog = showOver(host, QStringLiteral("Saving"));
@@ -296,14 +295,6 @@ void TestWaitingDialog::refusesToClose()
     QVERIFY(!dialog->close());
     QVERIFY(dialog->isVisible());
     QCOMPARE(rejected.count(), 0);
-}
-
-void TestWaitingDialog::escapeAndAltAreSwallowed()
-{
-    QWidget host;
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Saving"));
-    QVERIFY(dialog);
-    QSignalSpy rejected(dialog, &QDialog::rejected);
 
     QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(dialog->isVisible());
