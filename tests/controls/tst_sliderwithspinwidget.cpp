@@ -72,8 +72,8 @@ private slots:
     void keyboardGoesSliderThenSpinBox();
     // --- SliderWithSpinWidget ---
     void intDragUpdatesSpinBoxAndReports();
-    void intEditFinishedReportsEvenWhenUnchanged();
-    void intFocusLossCommits();
+    void intTypedValueCommits_data();
+    void intTypedValueCommits();
     void intCodeSettersStaySilent();
     void intPressAndRelease();
     void labelWidthAndNames_data();
@@ -82,10 +82,9 @@ private slots:
 
     // --- SliderWithDoubleSpinWidget ---
     void doubleTypedValueRoundsAndReportsOnce();
-    void doubleSetSpinBoxValueTruncates();
+    void doubleSetSpinBoxValueTruncatesAndRefusesNotANumber();
     void doubleSliderDrivesSpinBox();
     void doubleRangeDoesNotOverflow();
-    void doubleRefusesNotANumber();
 
     // --- ZKSliderLineEditWidget ---
     void zkLayoutAndStyleHooks();
@@ -94,14 +93,12 @@ private slots:
     void zkTypedValue();
     void zkTwoDecimalRanges();
     void zkPlusAndMinus();
-    void zkMinusAtMinimumIsSilent();
     void zkHoldPollReportsValuesThatBypassedTheHandler();
     void zkSyncOffLeavesBoxAlone();
     void zkSetCurValueWidensAndReports();
     void zkRefusesFactorZero();
     void zkRefusesBadPrecision();
     void zkEntryBoxSelectsAllOnFocus();
-    void zkPropertyGoesToSlider();
     void wheelChangesNothing();
 };
 
@@ -126,30 +123,20 @@ void TestSliderWithSpinWidget::intDragUpdatesSpinBoxAndReports()
     QCOMPARE(values.at(1).at(0).toInt(), 6);
 }
 
-void TestSliderWithSpinWidget::intEditFinishedReportsEvenWhenUnchanged()
+void TestSliderWithSpinWidget::intTypedValueCommits_data()
 {
-    Host host;
-    auto* control = host.add(new SliderWithSpinWidget);
-    control->setSliderRange(0, 100);
-    control->setSpinBoxRange(0, 100);
-    QVERIFY(host.show());
-    auto* spin = control->findChild<QSpinBox*>();
-    QSignalSpy values(control, &SliderWithSpinWidget::signal_spinboxValueChanged);
-
-    typeIntoSpinBox(spin, QStringLiteral("42"));
-    QTest::keyClick(spin, Qt::Key_Return);
-    QCOMPARE(control->getColorSlider()->value(), 42);
-    QCOMPARE(values.count(), 1);
-    QCOMPARE(values.at(0).at(0).toInt(), 42);
-
-    // Committing the same number again is still a commit.
-    QTest::keyClick(spin, Qt::Key_Enter);
-    QCOMPARE(values.count(), 2);
-    QCOMPARE(values.at(1).at(0).toInt(), 42);
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Return") << int(Qt::Key_Return) << QStringLiteral("42");
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << QStringLiteral("42");
+    // No key: the focus moves on.
+    QTest::newRow("focus loss") << 0 << QStringLiteral("17");
 }
 
-void TestSliderWithSpinWidget::intFocusLossCommits()
+void TestSliderWithSpinWidget::intTypedValueCommits()
 {
+    QFETCH(int, key);
+    QFETCH(QString, text);
     Host host;
     auto* control = host.add(new SliderWithSpinWidget);
     control->setSliderRange(0, 100);
@@ -158,12 +145,22 @@ void TestSliderWithSpinWidget::intFocusLossCommits()
     auto* spin = control->findChild<QSpinBox*>();
     QSignalSpy values(control, &SliderWithSpinWidget::signal_spinboxValueChanged);
 
-    typeIntoSpinBox(spin, QStringLiteral("17"));
+    typeIntoSpinBox(spin, text);
     QCOMPARE(values.count(), 0);
-    host.elsewhere->setFocus(Qt::TabFocusReason);
+    if (key)
+        QTest::keyClick(spin, Qt::Key(key));
+    else
+        host.elsewhere->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(values.count(), 1);
-    QCOMPARE(values.at(0).at(0).toInt(), 17);
-    QCOMPARE(control->getColorSlider()->value(), 17);
+    QCOMPARE(values.at(0).at(0).toInt(), text.toInt());
+    QCOMPARE(control->getColorSlider()->value(), text.toInt());
+    if (!key)
+        return;
+
+    // Committing the same number again is still a commit.
+    QTest::keyClick(spin, Qt::Key(key));
+    QCOMPARE(values.count(), 2);
+    QCOMPARE(values.at(1).at(0).toInt(), text.toInt());
 }
 
 void TestSliderWithSpinWidget::intCodeSettersStaySilent()
@@ -292,7 +289,7 @@ void TestSliderWithSpinWidget::doubleTypedValueRoundsAndReportsOnce()
     QCOMPARE(values.at(1).at(0).toDouble(), 0.29);
 }
 
-void TestSliderWithSpinWidget::doubleSetSpinBoxValueTruncates()
+void TestSliderWithSpinWidget::doubleSetSpinBoxValueTruncatesAndRefusesNotANumber()
 {
     SliderWithDoubleSpinWidget control;
     control.setSliderRange(0, 5);
@@ -309,6 +306,14 @@ void TestSliderWithSpinWidget::doubleSetSpinBoxValueTruncates()
     control.setSpinBoxValue(0.29);
     QCOMPARE(values.count(), 2);
     QCOMPARE(control.getSpinBoxMaxValue(), 5.0);
+
+    control.setSpinBoxValue(1.5);
+    values.clear();
+    QTest::ignoreMessage(QtWarningMsg, "SliderWithDoubleSpinWidget: refused a value that is not a number: nan");
+    control.setSpinBoxValue(qQNaN());
+    QCOMPARE(values.count(), 0);
+    QCOMPARE(control.getSpinBoxValue(), 1.5);
+    QCOMPARE(control.getColorSlider()->value(), 150);
 }
 
 void TestSliderWithSpinWidget::doubleSliderDrivesSpinBox()
@@ -348,21 +353,6 @@ void TestSliderWithSpinWidget::doubleRangeDoesNotOverflow()
     QCOMPARE(control.getColorSlider()->value(), INT_MAX);
 }
 
-void TestSliderWithSpinWidget::doubleRefusesNotANumber()
-{
-    SliderWithDoubleSpinWidget control;
-    control.setSliderRange(0, 5);
-    control.setSpinBoxRange(0.0, 5.0);
-    control.setSpinBoxValue(1.5);
-    QSignalSpy values(&control, &SliderWithDoubleSpinWidget::signal_spinboxValueChanged);
-
-    QTest::ignoreMessage(QtWarningMsg, "SliderWithDoubleSpinWidget: refused a value that is not a number: nan");
-    control.setSpinBoxValue(qQNaN());
-    QCOMPARE(values.count(), 0);
-    QCOMPARE(control.getSpinBoxValue(), 1.5);
-    QCOMPARE(control.getColorSlider()->value(), 150);
-}
-
 // ---------------------------------------------------------------------------------------------
 
 void TestSliderWithSpinWidget::zkLayoutAndStyleHooks()
@@ -395,6 +385,11 @@ void TestSliderWithSpinWidget::zkLayoutAndStyleHooks()
     control.setPushButtonVisible(false);
     QVERIFY(buttonWithProperty(&control, "isPlusButton")->isHidden());
     QVERIFY(buttonWithProperty(&control, "isMinusButton")->isHidden());
+
+    // A property set on the row goes to its slider, for the style sheet.
+    control.setProperty("isColorKey", QVariant(true));
+    QCOMPARE(control.getSlider()->property("isColorKey").toBool(), true);
+    QVERIFY(!static_cast<QObject&>(control).property("isColorKey").isValid());
 }
 
 void TestSliderWithSpinWidget::zkFactorDragAndType()
@@ -517,13 +512,20 @@ void TestSliderWithSpinWidget::zkPlusAndMinus()
     Host host;
     auto* control = host.add(new ZKSliderLineEditWidget);
     control->setRange(0, 10);
-    control->setStep(3);
-    QCOMPARE(control->getStep(), 3);
     QVERIFY(host.show());
     QToolButton* plus = buttonWithProperty(control, "isPlusButton");
     QToolButton* minus = buttonWithProperty(control, "isMinusButton");
     QSignalSpy values(control, qOverload<int>(&ZKSliderLineEditWidget::sig_CurValueChanged));
     QSignalSpy typed(control, &ZKSliderLineEditWidget::signal_lineEditValueVChanged);
+
+    // Minus at the minimum changes and reports nothing.
+    QTest::mouseClick(minus, Qt::LeftButton);
+    QCOMPARE(control->getCurValue(), 0);
+    QCOMPARE(values.count(), 0);
+    QCOMPARE(typed.count(), 0);
+
+    control->setStep(3);
+    QCOMPARE(control->getStep(), 3);
 
     QTest::mouseClick(plus, Qt::LeftButton);
     QCOMPARE(control->getCurValue(), 3);
@@ -550,21 +552,6 @@ void TestSliderWithSpinWidget::zkPlusAndMinus()
     sendMouse(minus, QEvent::MouseButtonRelease, minus->rect().center(), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(control->getCurValue(), 7);
     QCOMPARE(entryBoxOf(control)->text(), QStringLiteral("7"));
-}
-
-void TestSliderWithSpinWidget::zkMinusAtMinimumIsSilent()
-{
-    Host host;
-    auto* control = host.add(new ZKSliderLineEditWidget);
-    control->setRange(0, 10);
-    QVERIFY(host.show());
-    QSignalSpy values(control, qOverload<int>(&ZKSliderLineEditWidget::sig_CurValueChanged));
-    QSignalSpy typed(control, &ZKSliderLineEditWidget::signal_lineEditValueVChanged);
-
-    QTest::mouseClick(buttonWithProperty(control, "isMinusButton"), Qt::LeftButton);
-    QCOMPARE(control->getCurValue(), 0);
-    QCOMPARE(values.count(), 0);
-    QCOMPARE(typed.count(), 0);
 }
 
 void TestSliderWithSpinWidget::zkHoldPollReportsValuesThatBypassedTheHandler()
@@ -728,14 +715,6 @@ void TestSliderWithSpinWidget::zkEntryBoxSelectsAllOnFocus()
     QApplication::sendEvent(box, &press);
     QApplication::processEvents();
     QCOMPARE(edit->selectedText(), QString());
-}
-
-void TestSliderWithSpinWidget::zkPropertyGoesToSlider()
-{
-    ZKSliderLineEditWidget control;
-    control.setProperty("isColorKey", QVariant(true));
-    QCOMPARE(control.getSlider()->property("isColorKey").toBool(), true);
-    QVERIFY(!static_cast<QObject&>(control).property("isColorKey").isValid());
 }
 
 void TestSliderWithSpinWidget::wheelChangesNothing()

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 using namespace Vireo::Widgets;
 
 namespace {
@@ -57,6 +59,43 @@ struct HostStyleSheet
     ~HostStyleSheet() { qApp->setStyleSheet(QString()); }
 };
 
+// Shows `host`, then the dialog over it with `text`, expecting the dialog's log line.
+// Null when the host never got exposed.
+WaitingDialog* showOver(QWidget& host, const QString& text, WaitingDialog::TooltipLevel level = WaitingDialog::Normal)
+{
+    host.show();
+    if (!QTest::qWaitForWindowExposed(&host))
+        return nullptr;
+    WaitingDialog* dialog = WaitingDialog::instance(&host);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("show waitingdialog info: \"%1\"").arg(text)));
+    dialog->showWaitingDialog(text, level);
+    return dialog;
+}
+
+// One call on a progress bar and what its label shows afterwards; a value of -1 or an invalid
+// colour is not checked.
+struct ProgressStep
+{
+    const char* what;
+    std::function<void(ProgressBarCtr&)> act;
+    QString text;
+    int value;
+    QColor colour;
+};
+
+void walkProgress(ProgressBarCtr& progress, const QList<ProgressStep>& steps)
+{
+    QLabel* label = progress.findChild<QLabel*>();
+    for (const ProgressStep& step : steps) {
+        step.act(progress);
+        QVERIFY2(label->text() == step.text, qPrintable(QStringLiteral("%1: shows %2").arg(step.what, label->text())));
+        if (step.value >= 0)
+            QVERIFY2(progress.currentValue() == step.value, step.what);
+        if (step.colour.isValid())
+            QVERIFY2(label->palette().color(QPalette::Active, QPalette::ButtonText) == step.colour, step.what);
+    }
+}
+
 } // namespace
 
 class TestWaitingDialog : public QObject
@@ -75,8 +114,7 @@ private slots:
     void severityColours();
     void severityShowsUnderHostStyleSheet();
     void cancelReportsOnce();
-    void refusesToClose();
-    void escapeAndAltAreSwallowed();
+    void closeEscapeAndAltAreRefused();
     void hideTwiceWarns();
     void indicatorSizes_data();
     void indicatorSizes();
@@ -164,12 +202,8 @@ void TestWaitingDialog::showWarningThenCancelArea()
 {
     QWidget host;
     host.resize(800, 600);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Loading\"");
-    dialog->showWaitingDialog(QStringLiteral("Loading"), WaitingDialog::Warning);
+    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"), WaitingDialog::Warning);
+    QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->property("WindowStateShow").toBool(), true);
     QCOMPARE(textLabelOf(dialog)->text(), QStringLiteral("Loading"));
@@ -216,11 +250,8 @@ void TestWaitingDialog::severityShowsUnderHostStyleSheet()
     HostStyleSheet sheet;
     QWidget host;
     host.resize(400, 300);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Disk error\"");
-    dialog->showWaitingDialog(QStringLiteral("Disk error"), WaitingDialog::Error);
+    WaitingDialog* dialog = showOver(host, QStringLiteral("Disk error"), WaitingDialog::Error);
+    QVERIFY(dialog);
     QLabel* label = textLabelOf(dialog);
     QCOMPARE(textColor(label, QPalette::WindowText), QColor(Qt::red));
     QVERIFY(showsColour(label, Qt::red));
@@ -235,11 +266,8 @@ void TestWaitingDialog::cancelReportsOnce()
 {
     QWidget host;
     host.resize(400, 300);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Capturing\"");
-    dialog->showWaitingDialog(QStringLiteral("Capturing"));
+    WaitingDialog* dialog = showOver(host, QStringLiteral("Capturing"));
+    QVERIFY(dialog);
     dialog->setCanelVisible(true);
     dialog->setButtonText(QStringLiteral("Stop"));
     QCOMPARE(cancelButtonOf(dialog)->text(), QStringLiteral("Stop"));
@@ -256,31 +284,17 @@ void TestWaitingDialog::cancelReportsOnce()
     QVERIFY(cancelButtonOf(dialog)->isEnabled());
 }
 
-void TestWaitingDialog::refusesToClose()
+void TestWaitingDialog::closeEscapeAndAltAreRefused()
 {
     QWidget host;
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Saving\"");
-    dialog->showWaitingDialog(QStringLiteral("Saving"));
+    WaitingDialog* dialog = showOver(host, QStringLiteral("Saving"));
+    QVERIFY(dialog);
     QSignalSpy rejected(dialog, &QDialog::rejected);
 
     QTest::ignoreMessage(QtDebugMsg, "Close ");
     QVERIFY(!dialog->close());
     QVERIFY(dialog->isVisible());
     QCOMPARE(rejected.count(), 0);
-}
-
-void TestWaitingDialog::escapeAndAltAreSwallowed()
-{
-    QWidget host;
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Saving\"");
-    dialog->showWaitingDialog(QStringLiteral("Saving"));
-    QSignalSpy rejected(dialog, &QDialog::rejected);
 
     QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(dialog->isVisible());
@@ -303,11 +317,8 @@ void TestWaitingDialog::escapeAndAltAreSwallowed()
 void TestWaitingDialog::hideTwiceWarns()
 {
     QWidget host;
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Loading\"");
-    dialog->showWaitingDialog(QStringLiteral("Loading"));
+    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"));
+    QVERIFY(dialog);
     dialog->setCanelVisible(true);
 
     QTest::ignoreMessage(QtDebugMsg, "hide waitingdialog");
@@ -357,11 +368,8 @@ void TestWaitingDialog::indicatorTurnsWhileShown()
 {
     QWidget host;
     host.resize(500, 400);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Loading\"");
-    dialog->showWaitingDialog(QStringLiteral("Loading"));
+    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"));
+    QVERIFY(dialog);
     const QImage first = dialog->grab().toImage();
     QCOMPARE(QColor(first.pixel(first.width() / 2, first.height() - 4)), WaitingDialog::DEFAULT_BACKGROUND);
     QCOMPARE(QColor(first.pixel(0, first.height() / 2)), WaitingDialog::DEFAULT_BORDER_COLOR);
@@ -372,11 +380,8 @@ void TestWaitingDialog::placement()
 {
     QWidget host;
     host.setGeometry(100, 80, 800, 600);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
-    QTest::ignoreMessage(QtDebugMsg, "show waitingdialog info: \"Loading\"");
-    dialog->showWaitingDialog(QStringLiteral("Loading"));
+    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"));
+    QVERIFY(dialog);
     const QPoint hostCentre = host.mapToGlobal(host.rect().center());
     QVERIFY((dialog->geometry().center() - hostCentre).manhattanLength() <= 2);
 
@@ -425,16 +430,10 @@ void TestWaitingDialog::progressCountAndValue()
 
     progress.setCount(4);
     QCOMPARE(bar->maximum(), 400);
-    progress.setCurrentValue(200);
-    QCOMPARE(label->text(), QStringLiteral("50%"));
-    QCOMPARE(progress.currentValue(), 200);
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::white));
-
-    progress.setCurrentValue(399.9);
-    QCOMPARE(label->text(), QStringLiteral("99%"));
-    progress.setCurrentValue(400);
-    QCOMPARE(label->text(), QStringLiteral("Succeed"));
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::green));
+    walkProgress(progress,
+        {{"half way", [](ProgressBarCtr& p) { p.setCurrentValue(200); }, QStringLiteral("50%"), 200, Qt::white},
+            {"just short", [](ProgressBarCtr& p) { p.setCurrentValue(399.9); }, QStringLiteral("99%"), -1, {}},
+            {"full", [](ProgressBarCtr& p) { p.setCurrentValue(400); }, QStringLiteral("Succeed"), -1, Qt::green}});
     QCOMPARE(bar->value(), 400);
 }
 
@@ -466,26 +465,14 @@ void TestWaitingDialog::progressStates()
     ProgressBarCtr progress;
     QLabel* label = valueLabelOf(&progress);
     progress.setCurrentValue(30);
-
-    progress.setError();
-    QCOMPARE(label->text(), QStringLiteral("Failure"));
-    QCOMPARE(progress.currentValue(), 0);
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::red));
-
-    progress.setError(QStringLiteral("Disk full"));
-    QCOMPARE(label->text(), QStringLiteral("Disk full"));
-
-    progress.setInfo(QStringLiteral("Waiting for device"));
-    QCOMPARE(label->text(), QStringLiteral("Waiting for device"));
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::white));
-
-    progress.setFinish();
-    QCOMPARE(label->text(), QStringLiteral("Succeed"));
-    QCOMPARE(progress.currentValue(), 100);
-    progress.Clear();
-    QCOMPARE(label->text(), QStringLiteral("0%"));
-    QCOMPARE(progress.currentValue(), 0);
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::white));
+    walkProgress(progress,
+        {{"error", [](ProgressBarCtr& p) { p.setError(); }, QStringLiteral("Failure"), 0, Qt::red},
+            {"error with text", [](ProgressBarCtr& p) { p.setError(QStringLiteral("Disk full")); },
+                QStringLiteral("Disk full"), -1, {}},
+            {"info", [](ProgressBarCtr& p) { p.setInfo(QStringLiteral("Waiting for device")); },
+                QStringLiteral("Waiting for device"), -1, Qt::white},
+            {"finish", [](ProgressBarCtr& p) { p.setFinish(); }, QStringLiteral("Succeed"), 100, {}},
+            {"clear", [](ProgressBarCtr& p) { p.Clear(); }, QStringLiteral("0%"), 0, Qt::white}});
 
     progress.show();
     QVERIFY(QTest::qWaitForWindowExposed(&progress));
@@ -503,20 +490,12 @@ void TestWaitingDialog::progressStates()
 void TestWaitingDialog::progressSpecial()
 {
     ProgressBarCtr progress;
-    QLabel* label = valueLabelOf(&progress);
-    progress.setSpecialProcess(30);
-    QCOMPARE(label->text(), QStringLiteral("Failure"));
-    QCOMPARE(progress.currentValue(), 30);
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::red));
-
-    progress.setSpecialValue(60);
-    QCOMPARE(label->text(), QStringLiteral("60%"));
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::white));
-
-    progress.setSpecialValue(100);
-    QCOMPARE(label->text(), QStringLiteral("Failure"));
-    QCOMPARE(progress.currentValue(), 100);
-    QCOMPARE(textColor(label, QPalette::ButtonText), QColor(Qt::red));
+    walkProgress(progress,
+        {{"special process", [](ProgressBarCtr& p) { p.setSpecialProcess(30); }, QStringLiteral("Failure"), 30,
+             Qt::red},
+            {"special value", [](ProgressBarCtr& p) { p.setSpecialValue(60); }, QStringLiteral("60%"), -1, Qt::white},
+            {"special value at the end", [](ProgressBarCtr& p) { p.setSpecialValue(100); }, QStringLiteral("Failure"),
+                100, Qt::red}});
 }
 
 void TestWaitingDialog::progressBadCounts_data()

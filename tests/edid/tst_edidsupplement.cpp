@@ -88,6 +88,16 @@ PresupposeDialolg* openPicker(EdidSupplement& panel)
     return dialog && dialog->isVisible() ? dialog : nullptr;
 }
 
+// Reads the limits for the panel's kind of interface, as the host does after a selection.
+void updateDefaults(EdidSupplement& panel, int cardType)
+{
+    if (cardType == TimingEnum::Input)
+        panel.updateInputDefaultResolution();
+    else
+        panel.updateOutputDefaultResolution();
+}
+
+// The panel shown in a window, its limits read.
 struct Shown
 {
     QWidget window;
@@ -97,6 +107,7 @@ struct Shown
     {
         window.resize(900, 420);
         window.show();
+        updateDefaults(*panel, cardType);
     }
 };
 
@@ -225,10 +236,7 @@ void TestEdidSupplement::limitsFollowConnectorAndMode()
 
     TimingDevice dev(cardType, connector, capacity, quint16(modelId));
     EdidSupplement panel(static_cast<TimingEnum::InterfaceType>(cardType));
-    if (cardType == TimingEnum::Input)
-        panel.updateInputDefaultResolution();
-    else
-        panel.updateOutputDefaultResolution();
+    updateDefaults(panel, cardType);
 
     QCOMPARE(panel.getMaxBand(), maxBand);
     QCOMPARE(panel.getMinBand(), 25000000u);
@@ -323,7 +331,6 @@ void TestEdidSupplement::typedWidthClampsAndSnaps()
     InterfaceConfig::instance()->setCardConnector(0x2001, TimingEnum::HDMI_2_0, {cardStep});
     Shown shown(TimingEnum::Input);
     EdidSupplement& panel = *shown.panel;
-    panel.updateInputDefaultResolution();
     QSignalSpy custom(&panel, &EdidSupplement::signal_customEdidDataChanged);
 
     slider(panel, "Width")->simulateUserEdit(typedWidth);
@@ -412,7 +419,6 @@ void TestEdidSupplement::presetPickerReportsChoice()
     TimingDevice dev(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
     Shown shown(TimingEnum::Input);
     EdidSupplement& panel = *shown.panel;
-    panel.updateInputDefaultResolution();
     panel.initParm(0, timingBody(1920, 1080, 5994), TimingEnum::UnUsed);
     QSignalSpy chosen(&panel, &EdidSupplement::signal_defaultEdidDataChanged);
 
@@ -463,10 +469,6 @@ void TestEdidSupplement::presetPickerOffersWhatTheModeCarries()
     TimingDevice dev(cardType, connector, capacity, cardType == TimingEnum::Input ? 0x2001 : 0x3001);
     Shown shown(cardType);
     EdidSupplement& panel = *shown.panel;
-    if (cardType == TimingEnum::Input)
-        panel.updateInputDefaultResolution();
-    else
-        panel.updateOutputDefaultResolution();
     auto* dialog = openPicker(panel);
     QVERIFY(dialog);
     const QStringList frames = textsOf(buttonsWith(dialog, "isPopupDialogBtn", "frameRate"));
@@ -480,7 +482,6 @@ void TestEdidSupplement::cancelledPickerReportsNothing()
     TimingDevice dev(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
     Shown shown(TimingEnum::Input);
     EdidSupplement& panel = *shown.panel;
-    panel.updateInputDefaultResolution();
     QSignalSpy chosen(&panel, &EdidSupplement::signal_defaultEdidDataChanged);
     auto* dialog = openPicker(panel);
     QVERIFY(dialog);
@@ -515,7 +516,6 @@ void TestEdidSupplement::vanishedInterfaceSendsNothing()
     TimingDevice dev(cardType, TimingEnum::HDMI_2_0, TimingEnum::_4K, input ? 0x2001 : 0x3001);
     Shown shown(cardType);
     EdidSupplement& panel = *shown.panel;
-    input ? panel.updateInputDefaultResolution() : panel.updateOutputDefaultResolution();
     QSignalSpy chosen(&panel, &EdidSupplement::signal_defaultEdidDataChanged);
     QSignalSpy custom(&panel, &EdidSupplement::signal_customEdidDataChanged);
     const QString rateBefore = rateButton(panel)->text();
@@ -565,7 +565,6 @@ void TestEdidSupplement::missingConnectorKindOpensNothing()
     TimingDevice dev(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
     Shown shown(TimingEnum::Input);
     EdidSupplement& panel = *shown.panel;
-    panel.updateInputDefaultResolution();
     InterfaceConfig::instance()->removeConnectorInfo(TimingEnum::HDMI_2_0);
     QTest::ignoreMessage(QtWarningMsg, "Fail to get connector info");
     QTest::mouseClick(presetButton(panel), Qt::LeftButton);
@@ -588,7 +587,6 @@ void TestEdidSupplement::rateChosenInPopupIsApplied()
     TimingDevice dev(TimingEnum::MainOutput, TimingEnum::HDMI_2_0, TimingEnum::_4K, 0x3001);
     Shown shown(TimingEnum::MainOutput);
     EdidSupplement& panel = *shown.panel;
-    panel.updateOutputDefaultResolution();
     panel.initParm(4, timingBody(1920, 1080, 5994), TimingEnum::UnUsed);
     QSignalSpy custom(&panel, &EdidSupplement::signal_customEdidDataChanged);
 
@@ -671,7 +669,6 @@ void TestEdidSupplement::levelButtonsFollowTheFormat()
     TimingDevice dev(TimingEnum::MainOutput, TimingEnum::_12G_SDI, TimingEnum::_4K, quint16(modelId));
     Shown shown(TimingEnum::MainOutput);
     EdidSupplement& panel = *shown.panel;
-    panel.updateOutputDefaultResolution();
     panel.initParm(0, timingBody(1920, 1080, protoRate), TimingEnum::FormatMapping(formatType));
     auto* levelA = pushButton(panel, "Level A");
     auto* levelB = pushButton(panel, "Level B");
@@ -688,7 +685,6 @@ void TestEdidSupplement::levelClickNeedsAnOutput()
     TimingDevice dev(TimingEnum::MainOutput, TimingEnum::_12G_SDI, TimingEnum::_4K, 0x3004);
     Shown shown(TimingEnum::MainOutput);
     EdidSupplement& panel = *shown.panel;
-    panel.updateOutputDefaultResolution();
     panel.initParm(0, timingBody(1920, 1080, 5000), TimingEnum::Level_A);
     QSignalSpy mapped(&panel, &EdidSupplement::signalFormatMappingChanged);
 
@@ -714,7 +710,6 @@ void TestEdidSupplement::enableVisibleAndHide()
     TimingDevice dev(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
     Shown shown(TimingEnum::Input);
     EdidSupplement& panel = *shown.panel;
-    panel.updateInputDefaultResolution();
 
     panel.setEnable(false);
     QVERIFY(!presetButton(panel)->isEnabled());

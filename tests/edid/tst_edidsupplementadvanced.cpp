@@ -88,14 +88,10 @@ private slots:
     void fieldsAndTexts();
     void maximumTotalsFollowMode_data();
     void maximumTotalsFollowMode();
-    void totalRaisedToFitItsParts();
-    void totalPastBandwidthReverts_data();
-    void totalPastBandwidthReverts();
-    void dualLinkDviVerticalTotal();
+    void typedFieldIsFitted_data();
+    void typedFieldIsFitted();
     void activeSnapsAndFits_data();
     void activeSnapsAndFits();
-    void porchOrSyncLoweredToFit_data();
-    void porchOrSyncLoweredToFit();
     void applyStoresFieldsAndExactRate_data();
     void applyStoresFieldsAndExactRate();
     void diagramFollowsTheFields();
@@ -172,60 +168,71 @@ void TestEdidSupplementAdvanced::maximumTotalsFollowMode()
     QVERIFY(field(panel, "HTotalField")->value() <= maxH);
 }
 
-void TestEdidSupplementAdvanced::totalRaisedToFitItsParts()
+void TestEdidSupplementAdvanced::typedFieldIsFitted_data()
 {
-    Panel p(TimingEnum::_4K, TimingEnum::HDMI_2_0, false);
-    field(*p.panel, "HTotalField")->simulateUserEdit(2000);
-    QCOMPARE(field(*p.panel, "HTotalField")->value(), 2068);
-    field(*p.panel, "VTotalField")->simulateUserEdit(1000);
-    QCOMPARE(field(*p.panel, "VTotalField")->value(), 1092); // 1080 + 4 + 5 + 3
-}
-
-void TestEdidSupplementAdvanced::totalPastBandwidthReverts_data()
-{
-    QTest::addColumn<QString>("rate");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("connector");
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<QString>("rate"); // chosen in the popup first, unless empty
+    QTest::addColumn<quint32>("minBandwidth"); // the capacity's floor raised to it, unless 0
     QTest::addColumn<QByteArray>("fieldName");
     QTest::addColumn<int>("typed");
     QTest::addColumn<int>("kept");
-    // Single link: at most 165 MHz.
-    QTest::newRow("within at 60") << "60" << QByteArray("HTotalField") << 2240 << 2240; // 151.2 MHz
-    QTest::newRow("past at 120") << "120" << QByteArray("HTotalField") << 2240 << 2200;
-    QTest::newRow("vertical past at 60") << "60" << QByteArray("VTotalField") << 1300 << 1125; // 171.6 MHz
-    QTest::newRow("vertical within at 50") << "50" << QByteArray("VTotalField") << 1300 << 1300; // 143 MHz
-    QTest::newRow("below the minimum at 24") << "24" << QByteArray("HTotalField") << 900 << 2200;
+    const auto row = [](const char* name, int mode, int connector, bool input, const char* rate, const char* fieldName,
+                         int typed, int kept, quint32 minBandwidth = 0) {
+        QTest::newRow(name) << mode << connector << input << QString::fromLatin1(rate) << minBandwidth
+                            << QByteArray(fieldName) << typed << kept;
+    };
+    const int k4 = TimingEnum::_4K;
+    const int sl = TimingEnum::_SL;
+    const int hdmi20 = TimingEnum::HDMI_2_0;
+    const int hdmi14 = TimingEnum::HDMI_1_4;
+    const int dvi = TimingEnum::Dual_Link_DVI;
+    // A total is raised to fit its parts.
+    row("total raised to fit", k4, hdmi20, false, "", "HTotalField", 2000, 2068);
+    row("vertical total raised to fit", k4, hdmi20, false, "", "VTotalField", 1000, 1092); // 1080 + 4 + 5 + 3
+    // Single link: at most 165 MHz; a total past the bandwidth reverts.
+    row("within at 60", sl, hdmi14, true, "60", "HTotalField", 2240, 2240); // 151.2 MHz
+    row("past at 120", sl, hdmi14, true, "120", "HTotalField", 2240, 2200);
+    row("vertical past at 60", sl, hdmi14, true, "60", "VTotalField", 1300, 1125); // 171.6 MHz
+    row("vertical within at 50", sl, hdmi14, true, "50", "VTotalField", 1300, 1300); // 143 MHz
+    // Pushes the clock under a 50 MHz floor with a 1125-line total.
+    row("below the minimum at 24", sl, hdmi14, true, "24", "HTotalField", 900, 2200, 50000000);
+    // 2200 x 4096 x 24 = 216 MHz: the bandwidth fits, the dual-link DVI vertical limit does not.
+    row("dual-link DVI vertical 4096", k4, dvi, false, "24", "VTotalField", 4096, 1125);
+    row("dual-link DVI vertical 4095", k4, dvi, false, "24", "VTotalField", 4095, 4095);
+    // A porch or sync is lowered to fit the total.
+    row("front porch fits", k4, hdmi20, false, "", "HFrontPorchField", 200, 200);
+    row("front porch lowered", k4, hdmi20, false, "", "HFrontPorchField", 300, 220); // 2200-1920-44-16
+    row("sync lowered", k4, hdmi20, false, "", "HSyncField", 300, 176); // 2200-1920-88-16
+    row("vertical sync lowered", k4, hdmi20, false, "", "VSyncField", 100, 38); // 1125-1080-4-3
 }
 
-void TestEdidSupplementAdvanced::totalPastBandwidthReverts()
+void TestEdidSupplementAdvanced::typedFieldIsFitted()
 {
+    QFETCH(int, mode);
+    QFETCH(int, connector);
+    QFETCH(bool, input);
     QFETCH(QString, rate);
+    QFETCH(quint32, minBandwidth);
     QFETCH(QByteArray, fieldName);
     QFETCH(int, typed);
     QFETCH(int, kept);
-    Panel p(TimingEnum::_SL, TimingEnum::HDMI_1_4, true);
-    if (rate == QLatin1String("24")) {
-        // Pushes the clock under the 25 MHz floor with a 1125-line total.
+    Panel p(mode, connector, input);
+    if (minBandwidth) {
+        const auto type = input ? TimingEnum::Input : TimingEnum::MainOutput;
+        const auto kind = TimingEnum::ConnectorType(connector);
         Vireo::BizModel::s_ConnectorCapacity cap;
-        InterfaceConfig::instance()->findConnectorCapacity(
-            TimingEnum::_SL, TimingEnum::Input, TimingEnum::HDMI_1_4, cap);
-        cap.minBandwidth = 50000000;
-        InterfaceConfig::instance()->setConnectorCapacity(
-            TimingEnum::_SL, TimingEnum::Input, TimingEnum::HDMI_1_4, cap);
-        p.panel->setTotalTiming(TimingEnum::_SL, connectorInfo(TimingEnum::HDMI_1_4), true);
+        InterfaceConfig::instance()->findConnectorCapacity(TimingEnum::CapacityMode(mode), type, kind, cap);
+        cap.minBandwidth = minBandwidth;
+        InterfaceConfig::instance()->setConnectorCapacity(TimingEnum::CapacityMode(mode), type, kind, cap);
+        p.panel->setTotalTiming(TimingEnum::CapacityMode(mode), connectorInfo(connector), input);
         p.panel->setCurDMTSchemaData(timing1080p());
     }
-    chooseRate(*p.panel, rate);
+    if (!rate.isEmpty())
+        chooseRate(*p.panel, rate);
     field(*p.panel, fieldName.constData())->simulateUserEdit(typed);
     QCOMPARE(field(*p.panel, fieldName.constData())->value(), kept);
-}
-
-void TestEdidSupplementAdvanced::dualLinkDviVerticalTotal()
-{
-    Panel p(TimingEnum::_4K, TimingEnum::Dual_Link_DVI, false);
-    chooseRate(*p.panel, "24");
-    field(*p.panel, "VTotalField")->simulateUserEdit(4096); // 2200 x 4096 x 24 = 216 MHz: bandwidth fits
-    QCOMPARE(field(*p.panel, "VTotalField")->value(), 1125);
-    field(*p.panel, "VTotalField")->simulateUserEdit(4095);
-    QCOMPARE(field(*p.panel, "VTotalField")->value(), 4095);
 }
 
 void TestEdidSupplementAdvanced::activeSnapsAndFits_data()
@@ -249,27 +256,6 @@ void TestEdidSupplementAdvanced::activeSnapsAndFits()
     p.panel->updateDefaultStep(step);
     field(*p.panel, "HActiveField")->simulateUserEdit(typed);
     QCOMPARE(field(*p.panel, "HActiveField")->value(), kept);
-}
-
-void TestEdidSupplementAdvanced::porchOrSyncLoweredToFit_data()
-{
-    QTest::addColumn<QByteArray>("fieldName");
-    QTest::addColumn<int>("typed");
-    QTest::addColumn<int>("kept");
-    QTest::newRow("front porch fits") << QByteArray("HFrontPorchField") << 200 << 200;
-    QTest::newRow("front porch lowered") << QByteArray("HFrontPorchField") << 300 << 220; // 2200-1920-44-16
-    QTest::newRow("sync lowered") << QByteArray("HSyncField") << 300 << 176; // 2200-1920-88-16
-    QTest::newRow("vertical sync lowered") << QByteArray("VSyncField") << 100 << 38; // 1125-1080-4-3
-}
-
-void TestEdidSupplementAdvanced::porchOrSyncLoweredToFit()
-{
-    QFETCH(QByteArray, fieldName);
-    QFETCH(int, typed);
-    QFETCH(int, kept);
-    Panel p(TimingEnum::_4K, TimingEnum::HDMI_2_0, false);
-    field(*p.panel, fieldName.constData())->simulateUserEdit(typed);
-    QCOMPARE(field(*p.panel, fieldName.constData())->value(), kept);
 }
 
 void TestEdidSupplementAdvanced::applyStoresFieldsAndExactRate_data()

@@ -62,7 +62,6 @@ private slots:
     void currentRateIsMatchedExactly_data();
     void currentRateIsMatchedExactly();
     void clickReportsMarksAndCloses();
-    void losingFocusCloses();
     void removeAllButtonsEmptiesTheGrid();
 };
 
@@ -171,21 +170,14 @@ void TestFreshRateSelectedWidget::clickReportsMarksAndCloses()
     QCOMPARE(chosen.at(0).at(0).toFloat(), 119.88f);
     QCOMPARE(checkedTexts(*popup), QStringList {"119.88"});
     QVERIFY(!popup->isVisible());
-}
 
-void TestFreshRateSelectedWidget::losingFocusCloses()
-{
-    QWidget host;
-    host.show();
-    auto* popup = new FreshRateSelectedWidget(&host);
-    fill(*popup);
+    // Shown again, losing the focus closes it without a choice.
     popup->show();
     QVERIFY(popup->isVisible());
-    QSignalSpy chosen(popup, &FreshRateSelectedWidget::signal_freshRateChanged);
     QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QCoreApplication::sendEvent(popup, &focusOut);
     QVERIFY(!popup->isVisible());
-    QCOMPARE(chosen.count(), 0);
+    QCOMPARE(chosen.count(), 1);
 }
 
 void TestFreshRateSelectedWidget::removeAllButtonsEmptiesTheGrid()

@@ -52,7 +52,6 @@ private slots:
     void presetEntriesAndSelection();
     void matching_data();
     void matching();
-    void negativeIndexKeepsSelection();
     void customRowsReport_data();
     void customRowsReport();
     void setCustomIsSilent();
@@ -118,6 +117,10 @@ void TestResolutionWidget::presetEntriesAndSelection()
     float rate = 0.f;
     QVERIFY(widget.getCurrentPresetResolutionRatio(size, rate));
     QCOMPARE(size, QSize(3840, 2160));
+    // A negative index keeps the selection.
+    widget.setPresetCurrentIndex(-1);
+    QCOMPARE(widget.findChild<QComboBox*>()->currentIndex(), 4);
+    QCOMPARE(changed.count(), 2);
 
     widget.appendPresetResolutionRatio(record(800, 600, 60.f));
     QCOMPARE(widget.presetFrameRateCount(), 6);
@@ -156,16 +159,6 @@ void TestResolutionWidget::matching()
     widget.setPresetCurrentIndex(0);
     widget.setCurrentPresetResolutionRatio(size, rate);
     QCOMPARE(widget.findChild<QComboBox*>()->currentIndex(), index);
-}
-
-void TestResolutionWidget::negativeIndexKeepsSelection()
-{
-    ResolutionWidget widget;
-    auto list = table();
-    widget.initPresetResolutionRatioData(list);
-    widget.setPresetCurrentIndex(2);
-    widget.setPresetCurrentIndex(-1);
-    QCOMPARE(widget.findChild<QComboBox*>()->currentIndex(), 2);
 }
 
 void TestResolutionWidget::customRowsReport_data()

@@ -50,13 +50,9 @@ class tst_FlowLayout : public QObject
 private slots:
     void wrapsIntoRows_data();
     void wrapsIntoRows();
-    void heightForWidth_data();
-    void heightForWidth();
-    void hiddenWidgetsTakeNoRoom();
     void spacingsAreReported_data();
     void spacingsAreReported();
     void defaultSpacingFollowsStyle();
-    void tooWideItemStaysOnItsOwnRow();
     void insertTakeAndCount();
     void parentlessLayoutCanBeInstalled();
     void subclassIsRecognisedAndUsed();
@@ -68,16 +64,32 @@ void tst_FlowLayout::wrapsIntoRows_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("margin");
     QTest::addColumn<int>("spacing");
-    QTest::addColumn<QList<QPoint>>("positions");
+    QTest::addColumn<QList<QSize>>("sizes");
+    QTest::addColumn<int>("hidden"); // the box hidden before the layout runs, or -1
+    QTest::addColumn<QList<QPoint>>("positions"); // of the boxes shown
+    QTest::addColumn<int>("height");
 
-    // Five 50 x 30 boxes.
-    QTest::newRow("three per row") << 186 << 10 << 8
-                                   << QList<QPoint> {{10, 10}, {68, 10}, {126, 10}, {10, 48}, {68, 48}};
+    const QList<QSize> five = QVector<QSize>(5, QSize(50, 30)).toList();
+    QTest::newRow("three per row") << 186 << 10 << 8 << five << -1
+                                   << QList<QPoint> {{10, 10}, {68, 10}, {126, 10}, {10, 48}, {68, 48}}
+                                   << 10 + 30 + 8 + 30 + 10;
     QTest::newRow("one pixel short: two per row")
-        << 185 << 10 << 8 << QList<QPoint> {{10, 10}, {68, 10}, {10, 48}, {68, 48}, {10, 86}};
+        << 185 << 10 << 8 << five << -1 << QList<QPoint> {{10, 10}, {68, 10}, {10, 48}, {68, 48}, {10, 86}}
+        << 10 + 30 + 8 + 30 + 8 + 30 + 10;
+    QTest::newRow("all in one row, margin 10")
+        << 400 << 10 << 8 << five << -1 << QList<QPoint> {{10, 10}, {68, 10}, {126, 10}, {184, 10}, {242, 10}}
+        << 10 + 30 + 10;
+    QTest::newRow("one per row") << 70 << 10 << 8 << five << -1
+                                 << QList<QPoint> {{10, 10}, {10, 48}, {10, 86}, {10, 124}, {10, 162}}
+                                 << 10 + 5 * 30 + 4 * 8 + 10;
     QTest::newRow("no margin, spacing 2")
-        << 104 << 0 << 2 << QList<QPoint> {{0, 0}, {52, 0}, {0, 32}, {52, 32}, {0, 64}};
-    QTest::newRow("all in one row") << 1000 << 0 << 8 << QList<QPoint> {{0, 0}, {58, 0}, {116, 0}, {174, 0}, {232, 0}};
+        << 104 << 0 << 2 << five << -1 << QList<QPoint> {{0, 0}, {52, 0}, {0, 32}, {52, 32}, {0, 64}} << 94;
+    QTest::newRow("all in one row") << 1000 << 0 << 8 << five << -1
+                                    << QList<QPoint> {{0, 0}, {58, 0}, {116, 0}, {174, 0}, {232, 0}} << 30;
+    QTest::newRow("hidden widgets take no room")
+        << 95 << 0 << 10 << QVector<QSize>(3, QSize(40, 20)).toList() << 1 << QList<QPoint> {{0, 0}, {50, 0}} << 20;
+    QTest::newRow("too wide an item stays on its own row")
+        << 100 << 0 << 4 << QList<QSize> {QSize(300, 20), QSize(30, 20)} << -1 << QList<QPoint> {{0, 0}, {0, 24}} << 44;
 }
 
 void tst_FlowLayout::wrapsIntoRows()
@@ -85,59 +97,28 @@ void tst_FlowLayout::wrapsIntoRows()
     QFETCH(int, width);
     QFETCH(int, margin);
     QFETCH(int, spacing);
+    QFETCH(QList<QSize>, sizes);
+    QFETCH(int, hidden);
     QFETCH(QList<QPoint>, positions);
+    QFETCH(int, height);
 
     QWidget container;
     auto* layout = new FlowLayout(&container, margin, spacing, spacing);
-    QList<QWidget*> boxes;
-    for (int i = 0; i < positions.size(); ++i)
-        boxes << addBox(&container, layout, QSize(50, 30));
+    QList<QWidget*> shown;
+    for (int i = 0; i < sizes.size(); ++i) {
+        QWidget* box = addBox(&container, layout, sizes[i]);
+        if (i == hidden)
+            box->hide();
+        else
+            shown << box;
+    }
 
     layout->setGeometry(QRect(0, 0, width, 400));
-    for (int i = 0; i < boxes.size(); ++i) {
-        QCOMPARE(boxes[i]->geometry(), QRect(positions[i], QSize(50, 30)));
-    }
-}
-
-void tst_FlowLayout::heightForWidth_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("expected");
-
-    // Five 50 x 30 boxes, margin 10, spacings 8.
-    QTest::newRow("two rows") << 186 << 10 + 30 + 8 + 30 + 10;
-    QTest::newRow("three rows") << 185 << 10 + 30 + 8 + 30 + 8 + 30 + 10;
-    QTest::newRow("one row") << 400 << 10 + 30 + 10;
-    QTest::newRow("one per row") << 70 << 10 + 5 * 30 + 4 * 8 + 10;
-}
-
-void tst_FlowLayout::heightForWidth()
-{
-    QFETCH(int, width);
-    QFETCH(int, expected);
-
-    QWidget container;
-    auto* layout = new FlowLayout(&container, 10, 8, 8);
-    for (int i = 0; i < 5; ++i)
-        addBox(&container, layout, QSize(50, 30));
-
+    QCOMPARE(shown.size(), positions.size());
+    for (int i = 0; i < shown.size(); ++i)
+        QCOMPARE(shown[i]->geometry(), QRect(positions[i], shown[i]->maximumSize()));
     QVERIFY(layout->hasHeightForWidth());
-    QCOMPARE(layout->heightForWidth(width), expected);
-}
-
-void tst_FlowLayout::hiddenWidgetsTakeNoRoom()
-{
-    QWidget container;
-    auto* layout = new FlowLayout(&container, 0, 10, 10);
-    QWidget* first = addBox(&container, layout, QSize(40, 20));
-    QWidget* hidden = addBox(&container, layout, QSize(40, 20));
-    QWidget* third = addBox(&container, layout, QSize(40, 20));
-    hidden->hide();
-
-    layout->setGeometry(QRect(0, 0, 95, 200));
-    QCOMPARE(first->pos(), QPoint(0, 0));
-    QCOMPARE(third->pos(), QPoint(50, 0));
-    QCOMPARE(layout->heightForWidth(95), 20);
+    QCOMPARE(layout->heightForWidth(width), height);
 }
 
 void tst_FlowLayout::spacingsAreReported_data()
@@ -178,18 +159,6 @@ void tst_FlowLayout::defaultSpacingFollowsStyle()
         container.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, &container));
     QCOMPARE(layout->verticalSpacing(),
         container.style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing, nullptr, &container));
-}
-
-void tst_FlowLayout::tooWideItemStaysOnItsOwnRow()
-{
-    QWidget container;
-    auto* layout = new FlowLayout(&container, 0, 4, 4);
-    QWidget* wide = addBox(&container, layout, QSize(300, 20));
-    QWidget* next = addBox(&container, layout, QSize(30, 20));
-
-    layout->setGeometry(QRect(0, 0, 100, 200));
-    QCOMPARE(wide->pos(), QPoint(0, 0));
-    QCOMPARE(next->pos(), QPoint(0, 24));
 }
 
 void tst_FlowLayout::insertTakeAndCount()

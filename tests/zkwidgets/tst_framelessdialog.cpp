@@ -70,6 +70,15 @@ void sendMouseAt(
     QCoreApplication::sendEvent(target, &event);
 }
 
+// Presses at `grab` (global), moves through `path` (offsets from it) and releases at the last.
+void dragMouseAt(QWidget* target, const QPoint& grab, const QList<QPoint>& path)
+{
+    sendMouseAt(target, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    for (const QPoint& offset : path)
+        sendMouseAt(target, QEvent::MouseMove, grab + offset, Qt::NoButton, Qt::LeftButton);
+    sendMouseAt(target, QEvent::MouseButtonRelease, grab + path.last(), Qt::LeftButton, Qt::NoButton);
+}
+
 class Receiver : public QObject
 {
     Q_OBJECT
@@ -103,9 +112,6 @@ private slots:
     void okCallsVirtualAccept();
     void execResult_data();
     void execResult();
-    void acceptAndRejectFromCode_data();
-    void acceptAndRejectFromCode();
-    void escapeRejects();
     void closeButtonRespectsCloseEvent();
     void titleFollowsWindowTitle();
     void partsCanBeHidden_data();
@@ -160,57 +166,45 @@ void tst_FramelessDialog::okCallsVirtualAccept()
 
 void tst_FramelessDialog::execResult_data()
 {
-    QTest::addColumn<QString>("buttonName");
+    QTest::addColumn<QString>("action"); // a button's object name, a key, or a call from code
     QTest::addColumn<int>("expected");
 
     QTest::newRow("OK") << "FramelessDialogOKButton" << int(QDialog::Accepted);
     QTest::newRow("Cancel") << "FramelessDialogCancelButton" << int(QDialog::Rejected);
     QTest::newRow("close") << "FramelessDialogCloseButton" << int(QDialog::Rejected);
+    QTest::newRow("escape") << "escape" << int(QDialog::Rejected);
+    QTest::newRow("accept() from code") << "accept" << int(QDialog::Accepted);
+    QTest::newRow("reject() from code") << "reject" << int(QDialog::Rejected);
 }
 
 void tst_FramelessDialog::execResult()
 {
-    QFETCH(QString, buttonName);
+    QFETCH(QString, action);
     QFETCH(int, expected);
 
     FramelessDialog dialog;
-    bool clicked = false;
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    bool acted = false;
     QTimer::singleShot(0, &dialog, [&] {
-        auto* button = dialog.findChild<QAbstractButton*>(buttonName);
-        QVERIFY(button);
         QVERIFY(dialog.isVisible());
-        QTest::mouseClick(button, Qt::LeftButton);
-        clicked = true;
+        if (action == QLatin1String("escape")) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        } else if (action == QLatin1String("accept")) {
+            dialog.accept();
+        } else if (action == QLatin1String("reject")) {
+            dialog.reject();
+        } else {
+            auto* button = dialog.findChild<QAbstractButton*>(action);
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        acted = true;
     });
     QCOMPARE(dialog.exec(), expected);
-    QVERIFY(clicked);
+    QVERIFY(acted);
     QVERIFY(!dialog.isVisible());
-}
-
-void tst_FramelessDialog::acceptAndRejectFromCode_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("accept") << true;
-    QTest::newRow("reject") << false;
-}
-
-void tst_FramelessDialog::acceptAndRejectFromCode()
-{
-    QFETCH(bool, accept);
-
-    FramelessDialog dialog;
-    QSignalSpy finished(&dialog, &QDialog::finished);
-    QTimer::singleShot(0, &dialog, [&] { accept ? dialog.accept() : dialog.reject(); });
-    QCOMPARE(dialog.exec(), accept ? 1 : 0);
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.at(0).at(0).toInt(), accept ? 1 : 0);
-}
-
-void tst_FramelessDialog::escapeRejects()
-{
-    FramelessDialog dialog;
-    QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(finished.at(0).at(0).toInt(), expected);
 }
 
 void tst_FramelessDialog::closeButtonRespectsCloseEvent()
@@ -380,11 +374,7 @@ void tst_FramelessDialog::movableByTitleBar()
     QTRY_COMPARE(dialog.pos(), QPoint(100, 100));
 
     auto* title = part<QWidget>(&dialog, "FramelessDialogTitleBar");
-    const QPoint grab = title->mapToGlobal(QPoint(50, 10));
-    sendMouseAt(title, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    sendMouseAt(title, QEvent::MouseMove, grab + QPoint(15, 10), Qt::NoButton, Qt::LeftButton);
-    sendMouseAt(title, QEvent::MouseMove, grab + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
-    sendMouseAt(title, QEvent::MouseButtonRelease, grab + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+    dragMouseAt(title, title->mapToGlobal(QPoint(50, 10)), {QPoint(15, 10), QPoint(30, 20)});
 
     const QPoint expected = movable ? QPoint(130, 120) : QPoint(100, 100);
     QTRY_COMPARE(dialog.pos(), expected);
@@ -411,11 +401,7 @@ void tst_FramelessDialog::resizableByEdges()
     // The right and bottom edges are free of children, so the dialog itself gets the mouse there.
     const QPoint corner(dialog.width() - 2, dialog.height() - 2);
     QCOMPARE(dialog.childAt(corner), nullptr);
-    const QPoint grab = dialog.mapToGlobal(corner);
-    sendMouseAt(&dialog, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    sendMouseAt(&dialog, QEvent::MouseMove, grab + QPoint(20, 10), Qt::NoButton, Qt::LeftButton);
-    sendMouseAt(&dialog, QEvent::MouseMove, grab + QPoint(50, 30), Qt::NoButton, Qt::LeftButton);
-    sendMouseAt(&dialog, QEvent::MouseButtonRelease, grab + QPoint(50, 30), Qt::LeftButton, Qt::NoButton);
+    dragMouseAt(&dialog, dialog.mapToGlobal(corner), {QPoint(20, 10), QPoint(50, 30)});
 
     QTRY_COMPARE(dialog.size(), resizable ? QSize(450, 330) : QSize(400, 300));
 }

@@ -26,16 +26,11 @@ void tst_IPLineEdit::setTextAcceptsAddresses_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("private") << "192.168.0.10"
-                             << "192.168.0.10";
-    QTest::newRow("zeros") << "0.0.0.0"
-                           << "0.0.0.0";
-    QTest::newRow("broadcast") << "255.255.255.255"
-                               << "255.255.255.255";
-    QTest::newRow("surrounding blanks") << " 10.1.2.3 "
-                                        << "10.1.2.3";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("private") << QStringLiteral("192.168.0.10") << QStringLiteral("192.168.0.10");
+    QTest::newRow("zeros") << QStringLiteral("0.0.0.0") << QStringLiteral("0.0.0.0");
+    QTest::newRow("broadcast") << QStringLiteral("255.255.255.255") << QStringLiteral("255.255.255.255");
+    QTest::newRow("surrounding blanks") << QStringLiteral(" 10.1.2.3 ") << QStringLiteral("10.1.2.3");
+    QTest::newRow("empty") << QStringLiteral("") << QStringLiteral("");
 }
 
 void tst_IPLineEdit::setTextAcceptsAddresses()
@@ -105,14 +100,10 @@ void tst_IPLineEdit::typingIsLimited_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("complete");
-    QTest::newRow("address") << "192.168.1.20"
-                             << "192.168.1.20" << true;
-    QTest::newRow("octet over 255 refused") << "256"
-                                            << "25" << false;
-    QTest::newRow("letters refused") << "1a.2b"
-                                     << "1.2" << false;
-    QTest::newRow("too many dots") << "1.2.3.4.5"
-                                   << "1.2.3.45" << true;
+    QTest::newRow("address") << QStringLiteral("192.168.1.20") << QStringLiteral("192.168.1.20") << true;
+    QTest::newRow("octet over 255 refused") << QStringLiteral("256") << QStringLiteral("25") << false;
+    QTest::newRow("letters refused") << QStringLiteral("1a.2b") << QStringLiteral("1.2") << false;
+    QTest::newRow("too many dots") << QStringLiteral("1.2.3.4.5") << QStringLiteral("1.2.3.45") << true;
 }
 
 void tst_IPLineEdit::typingIsLimited()

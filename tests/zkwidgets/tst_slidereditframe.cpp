@@ -1,4 +1,4 @@
-#include "common/testsupport.h"
+#include "controls/controlstestutil.h"
 
 #include <zkwidgets/slidereditframe.h>
 
@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
-#include <QStyleOptionSlider>
 #include <QToolButton>
 #include <QtTest>
 
@@ -20,29 +19,14 @@ T* part(QWidget* frame, const char* name)
     return frame->findChild<T*>(QLatin1String(name));
 }
 
-QList<int> intValues(const QSignalSpy& spy)
+// The first argument of every report, as the frame's value type.
+template <typename T = int>
+QList<T> reported(const QSignalSpy& spy)
 {
-    QList<int> values;
+    QList<T> values;
     for (const QList<QVariant>& arguments : spy)
-        values << arguments.at(0).toInt();
+        values << qvariant_cast<T>(arguments.at(0));
     return values;
-}
-
-// Centre of the slider's handle, where a person grabs it.
-QPoint handleCentre(QSlider* slider)
-{
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.singleStep = slider->singleStep();
-    option.pageStep = slider->pageStep();
-    option.upsideDown = slider->invertedAppearance();
-    option.subControls = QStyle::SC_All;
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
 }
 
 } // namespace
@@ -120,16 +104,16 @@ void tst_SliderEditFrame::codeChangesAreReported()
     QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
     // The range lifts the value from 0 to 100: a change like any other.
     frame.setRange(100, 10000);
-    QCOMPARE(intValues(spy), QList<int>({100}));
+    QCOMPARE(reported(spy), QList<int>({100}));
     frame.setValue(500);
     frame.setValue(500);
     frame.setValue(600);
-    QCOMPARE(intValues(spy), QList<int>({100, 500, 600}));
+    QCOMPARE(reported(spy), QList<int>({100, 500, 600}));
 
     // Release mode concerns drags only: code is reported at once.
     frame.setReleaseMode(true);
     frame.setValue(700);
-    QCOMPARE(intValues(spy).last(), 700);
+    QCOMPARE(reported(spy).last(), 700);
 }
 
 void tst_SliderEditFrame::rangeClampsAndReports()
@@ -140,7 +124,7 @@ void tst_SliderEditFrame::rangeClampsAndReports()
     QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
     frame.setRange(0, 50);
     QCOMPARE(frame.value(), 50);
-    QCOMPARE(intValues(spy), QList<int>({50}));
+    QCOMPARE(reported(spy), QList<int>({50}));
     frame.setValue(1000);
     QCOMPARE(frame.value(), 50);
     QCOMPARE(spy.count(), 1);
@@ -179,7 +163,7 @@ void tst_SliderEditFrame::stepButtons()
     QTest::mouseClick(part<QToolButton>(&frame, "SliderEditFramePlusButton"), Qt::LeftButton);
     QTest::mouseClick(part<QToolButton>(&frame, "SliderEditFramePlusButton"), Qt::LeftButton);
     QTest::mouseClick(part<QToolButton>(&frame, "SliderEditFrameMinusButton"), Qt::LeftButton);
-    QCOMPARE(intValues(spy), QList<int>({9, 10, 6}));
+    QCOMPARE(reported(spy), QList<int>({9, 10, 6}));
 }
 
 void tst_SliderEditFrame::typedValueIsReportedOnConfirm()
@@ -194,7 +178,7 @@ void tst_SliderEditFrame::typedValueIsReportedOnConfirm()
     QTest::keyClicks(box, QStringLiteral("142"));
     QCOMPARE(spy.count(), 0); // not on each keystroke
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(intValues(spy), QList<int>({142}));
+    QCOMPARE(reported(spy), QList<int>({142}));
     QCOMPARE(part<QSlider>(&frame, "SliderEditFrameSlider")->value(), 142);
 }
 
@@ -251,13 +235,13 @@ void tst_SliderEditFrame::releaseModeReportsOnRelease()
     QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
     QSignalSpy released(&frame, &SliderEditFrame::sliderReleased);
     frame.simulateSliderDrag({10, 20, 30}, false);
-    QCOMPARE(intValues(spy), duringDrag);
+    QCOMPARE(reported(spy), duringDrag);
     QCOMPARE(frame.value(), 30);
     QCOMPARE(part<QSpinBox>(&frame, "SliderEditFrameSpinBox")->value(), 30);
 
     frame.simulateSliderDrag({}, true);
     QCOMPARE(released.count(), 1);
-    QCOMPARE(intValues(spy).last(), 30);
+    QCOMPARE(reported(spy).last(), 30);
     QCOMPARE(spy.count(), releaseMode ? 1 : 3);
 
     // A drag that ends where it started changes nothing and reports nothing.
@@ -277,7 +261,7 @@ void tst_SliderEditFrame::releaseModeWithRealMouse()
     QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
 
     using Vireo::Test::sendMouse;
-    const QPoint start = handleCentre(slider);
+    const QPoint start = Vireo::Test::sliderHandleRect(slider, slider->sliderPosition()).center();
     sendMouse(slider, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     QVERIFY(slider->isSliderDown());
     for (int step = 1; step <= 5; ++step)
@@ -287,7 +271,7 @@ void tst_SliderEditFrame::releaseModeWithRealMouse()
     QCOMPARE(frame.value(), dragged);
     QCOMPARE(spy.count(), 0);
     sendMouse(slider, QEvent::MouseButtonRelease, start + QPoint(100, 0), Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(intValues(spy), QList<int>({dragged}));
+    QCOMPARE(reported(spy), QList<int>({dragged}));
 }
 
 void tst_SliderEditFrame::samplingHoldsBackAndFlushesOnRelease()
@@ -298,9 +282,9 @@ void tst_SliderEditFrame::samplingHoldsBackAndFlushesOnRelease()
     QCOMPARE(frame.timeSamplingRate(), 100000);
     QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
     frame.simulateSliderDrag({10, 20, 30, 40}, false);
-    QCOMPARE(intValues(spy), QList<int>({10}));
+    QCOMPARE(reported(spy), QList<int>({10}));
     frame.simulateSliderDrag({}, true);
-    QCOMPARE(intValues(spy), QList<int>({10, 40}));
+    QCOMPARE(reported(spy), QList<int>({10, 40}));
 }
 
 void tst_SliderEditFrame::samplingReportsHeldValueWhenIntervalEnds()
@@ -311,11 +295,11 @@ void tst_SliderEditFrame::samplingReportsHeldValueWhenIntervalEnds()
     QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
     frame.simulateSliderDrag({10, 20, 30, 40, 50}, false);
     QVERIFY(!spy.isEmpty());
-    QCOMPARE(intValues(spy).first(), 10);
+    QCOMPARE(reported(spy).first(), 10);
     // Still held down: the held-back value comes when the interval ends.
-    QTRY_COMPARE(intValues(spy).last(), 50);
+    QTRY_COMPARE(reported(spy).last(), 50);
     QVERIFY(spy.count() < 5);
-    const QList<int> values = intValues(spy);
+    const QList<int> values = reported(spy);
     QVERIFY(std::is_sorted(values.begin(), values.end()));
     const int reports = spy.count();
     frame.simulateSliderDrag({}, true);
@@ -332,8 +316,7 @@ void tst_SliderEditFrame::doubleFrameGamma()
     QSignalSpy spy(&frame, &SliderEditFrameDouble::valueChanged);
     frame.setValue(2.2);
     QCOMPARE(frame.value(), 2.2);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toDouble(), 2.2);
+    QCOMPARE(reported<double>(spy), QList<double>({2.2}));
     QCOMPARE(part<QSlider>(&frame, "SliderEditFrameSlider")->value(), 220);
     QCOMPARE(part<QDoubleSpinBox>(&frame, "SliderEditFrameSpinBox")->text(), QStringLiteral("2.20"));
     QCOMPARE(frame.minimum(), 1.0);
@@ -359,12 +342,9 @@ void tst_SliderEditFrame::doubleFrameDragAndRelease()
     QCOMPARE(spy.count(), 0);
     QCOMPARE(frame.value(), 3.25);
     frame.simulateSliderDrag({}, true);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toDouble(), 3.25);
-
+    QCOMPARE(reported<double>(spy), QList<double>({3.25}));
     frame.simulateUserEdit(1.11);
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).toDouble(), 1.11);
+    QCOMPARE(reported<double>(spy), QList<double>({3.25, 1.11}));
 }
 
 void tst_SliderEditFrame::doubleFrameDecimals()
@@ -409,16 +389,11 @@ void tst_SliderEditFrame::spinBoxWheelNeedsFocus()
     other->setFocus();
     QTRY_VERIFY(other->hasFocus());
 
-    auto wheel = [box] {
-        QWheelEvent event(QPointF(5, 5), box->mapToGlobal(QPoint(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
-            Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(box, &event);
-    };
-    wheel();
+    Vireo::Test::turnWheel(box);
     QCOMPARE(box->value(), 5);
     box->setFocus();
     QTRY_VERIFY(box->hasFocus());
-    wheel();
+    Vireo::Test::turnWheel(box);
     QCOMPARE(box->value(), 6);
 }
 
