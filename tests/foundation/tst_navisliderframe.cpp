@@ -231,6 +231,45 @@ int viewportAlong(const NaviSliderFrame* frame)
     return frame->orientation() == Qt::Horizontal ? viewport->width() : viewport->height();
 }
 
+// `count` content buttons named by their index, added to the strip in order.
+QList<QToolButton*> addButtons(NaviSliderFrame& strip, int count)
+{
+    QList<QToolButton*> buttons;
+    for (int i = 0; i < count; ++i) {
+        buttons.append(new ItemButton(QString::number(i)));
+        strip.addContentButton(buttons.last(), true);
+    }
+    return buttons;
+}
+
+// The strip's layout, its button group and getContentButtons() agree on the order, each button
+// once, the n-th with id n.
+void checkOrderAndIds(const NaviSliderFrame& strip, int count)
+{
+    const QList<QAbstractButton*> buttons = strip.getContentButtons();
+    QCOMPARE(buttons.size(), count);
+    QCOMPARE(layoutOrder(&strip).size(), count);
+    for (int i = 0; i < count; ++i) {
+        QCOMPARE(layoutOrder(&strip).at(i), buttons.at(i));
+        QCOMPARE(strip.getContentButtonID(static_cast<QToolButton*>(buttons.at(i))), i);
+    }
+}
+
+void orientationRows()
+{
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::newRow("horizontal") << Qt::Horizontal;
+    QTest::newRow("vertical") << Qt::Vertical;
+}
+
+// A shown horizontal strip without scroll bars, whose show events would resize it too.
+void showWithoutBars(TestStrip& strip)
+{
+    strip.setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    strip.contentScrollArea()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    strip.show();
+}
+
 // A shown strip of `count` buttons with a viewport of roughly 400 pixels along the strip.
 std::unique_ptr<TestStrip> shownStrip(Qt::Orientation orientation, int count, bool barOff = true)
 {
@@ -244,8 +283,7 @@ std::unique_ptr<TestStrip> shownStrip(Qt::Orientation orientation, int count, bo
         strip->resize(560, 140);
     else
         strip->resize(140, 560);
-    for (int i = 0; i < count; ++i)
-        strip->addContentButton(new ItemButton(QString::number(i)), true);
+    addButtons(*strip, count);
     strip->show();
     return strip;
 }
@@ -412,9 +450,7 @@ void tst_NaviSliderFrame::naviButtons()
 
 void tst_NaviSliderFrame::tipAndSeparators_data()
 {
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::newRow("horizontal") << Qt::Horizontal;
-    QTest::newRow("vertical") << Qt::Vertical;
+    orientationRows();
 }
 
 void tst_NaviSliderFrame::tipAndSeparators()
@@ -473,8 +509,7 @@ void tst_NaviSliderFrame::addInsertMove()
     QCOMPARE(layoutOrder(&strip), (QList<QWidget*> {a, c, d, b}));
     QCOMPARE(strip.itemCount(), 4);
     QCOMPARE(strip.getContentButtonID(b), 3);
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(strip.getContentButtonID(static_cast<QToolButton*>(strip.getContentButtons().at(i))), i);
+    checkOrderAndIds(strip, 4);
 }
 
 void tst_NaviSliderFrame::insertIndexRange_data()
@@ -555,11 +590,7 @@ void tst_NaviSliderFrame::badInputIsIgnored()
 void tst_NaviSliderFrame::removeCheckedLast()
 {
     TestStrip strip(Qt::Horizontal);
-    QList<QToolButton*> buttons;
-    for (int i = 0; i < 4; ++i) {
-        buttons.append(new ItemButton(QString::number(i)));
-        strip.addContentButton(buttons.last(), true);
-    }
+    const QList<QToolButton*> buttons = addButtons(strip, 4);
     QSignalSpy toggled(&strip, &NaviSliderFrame::itemToggled);
     strip.setActivatedItem(3);
     QPointer<QToolButton> last = buttons.at(3);
@@ -590,11 +621,7 @@ void tst_NaviSliderFrame::removeRecheckRule()
 {
     // Without exclusivity the check moves only when exactly one other button stays checked.
     TestStrip strip(Qt::Horizontal);
-    QList<QToolButton*> buttons;
-    for (int i = 0; i < 4; ++i) {
-        buttons.append(new ItemButton(QString::number(i)));
-        strip.addContentButton(buttons.last(), true);
-    }
+    const QList<QToolButton*> buttons = addButtons(strip, 4);
     auto* group = strip.findChild<QButtonGroup*>();
     QVERIFY(group);
     group->setExclusive(false);
@@ -612,10 +639,8 @@ void tst_NaviSliderFrame::clearDeletesButtons()
 {
     TestStrip strip(Qt::Horizontal);
     QList<QPointer<QToolButton>> buttons;
-    for (int i = 0; i < 5; ++i) {
-        buttons.append(new ItemButton(QString::number(i)));
-        strip.addContentButton(buttons.last(), true);
-    }
+    for (QToolButton* button : addButtons(strip, 5))
+        buttons.append(button);
     strip.contentButtonsHide(buttons.at(4).data());
     strip.clear();
     QCOMPARE(strip.itemCount(), 0);
@@ -629,11 +654,7 @@ void tst_NaviSliderFrame::clearDeletesButtons()
 void tst_NaviSliderFrame::activation()
 {
     TestStrip strip(Qt::Horizontal);
-    QList<QToolButton*> buttons;
-    for (int i = 0; i < 3; ++i) {
-        buttons.append(new ItemButton(QString::number(i)));
-        strip.addContentButton(buttons.last(), true);
-    }
+    const QList<QToolButton*> buttons = addButtons(strip, 3);
     QSignalSpy toggled(&strip, &NaviSliderFrame::itemToggled);
     strip.setActivatedItem(1);
     QVERIFY(buttons.at(1)->isChecked());
@@ -670,11 +691,7 @@ void tst_NaviSliderFrame::hideIntoCacheAndTakeBack()
 {
     TestStrip strip(Qt::Horizontal);
     strip.show();
-    QList<QToolButton*> buttons;
-    for (int i = 0; i < 3; ++i) {
-        buttons.append(new ItemButton(QString::number(i)));
-        strip.addContentButton(buttons.last(), true);
-    }
+    const QList<QToolButton*> buttons = addButtons(strip, 3);
     strip.setActivatedItem(2);
     strip.contentButtonsHide(buttons.at(2));
     QCOMPARE(strip.resetButtons, (QList<QToolButton*> {buttons.at(2)}));
@@ -704,11 +721,7 @@ void tst_NaviSliderFrame::hideIntoCacheAndTakeBack()
 void tst_NaviSliderFrame::hideAllVisibility()
 {
     TestStrip strip(Qt::Horizontal);
-    QList<QToolButton*> buttons;
-    for (int i = 0; i < 3; ++i) {
-        buttons.append(new ItemButton(QString::number(i)));
-        strip.addContentButton(buttons.last(), true);
-    }
+    const QList<QToolButton*> buttons = addButtons(strip, 3);
     strip.setActivatedItem(0);
     strip.contentButtonsHide(false);
     for (QToolButton* button : buttons) {
@@ -724,9 +737,7 @@ void tst_NaviSliderFrame::hideAllVisibility()
 
 void tst_NaviSliderFrame::arrowsStepToEnds_data()
 {
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::newRow("horizontal") << Qt::Horizontal;
-    QTest::newRow("vertical") << Qt::Vertical;
+    orientationRows();
 }
 
 void tst_NaviSliderFrame::arrowsStepToEnds()
@@ -845,33 +856,29 @@ void tst_NaviSliderFrame::checkedButtonKeptInView()
 
 void tst_NaviSliderFrame::sizingAfterShowAndResize_data()
 {
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::newRow("horizontal") << Qt::Horizontal;
-    QTest::newRow("vertical") << Qt::Vertical;
+    orientationRows();
 }
 
 void tst_NaviSliderFrame::sizingAfterShowAndResize()
 {
     QFETCH(Qt::Orientation, orientation);
     const bool horizontal = orientation == Qt::Horizontal;
+    const auto length = [horizontal](const QWidget* w) { return horizontal ? w->width() : w->height(); };
+    const auto depth = [horizontal](const QWidget* w) { return horizontal ? w->height() : w->width(); };
     auto strip = shownStrip(orientation, 6);
     QWidget* content = strip->contentScrollArea()->widget();
     QWidget* viewport = strip->contentScrollArea()->viewport();
     // 6 buttons, 5 spacings, margins 10 + 10 (horizontal) or 10 + 0 (vertical).
     const int expectedAlong = horizontal ? 6 * ButtonWidth + 5 * 10 + 20 : 6 * ButtonHeight + 5 * 10 + 10;
-    QTRY_COMPARE(horizontal ? content->width() : content->height(), expectedAlong);
-    QTRY_COMPARE(
-        horizontal ? content->height() : content->width(), horizontal ? viewport->height() : viewport->width());
+    QTRY_COMPARE(length(content), expectedAlong);
+    QTRY_COMPARE(depth(content), depth(viewport));
     QVERIFY(naviButton(strip.get(), NaviSliderFrame::Next)->isEnabled());
 
     // Wide enough for everything: the strip no longer scrolls.
-    if (horizontal)
-        strip->resize(900, 140);
-    else
-        strip->resize(140, 900);
+    strip->resize(horizontal ? QSize(900, 140) : QSize(140, 900));
     QTRY_VERIFY(!naviButton(strip.get(), NaviSliderFrame::Next)->isEnabled());
-    QCOMPARE(horizontal ? content->width() : content->height(), expectedAlong);
-    QCOMPARE(horizontal ? content->height() : content->width(), horizontal ? viewport->height() : viewport->width());
+    QCOMPARE(length(content), expectedAlong);
+    QCOMPARE(depth(content), depth(viewport));
 
     // An empty strip fills the viewport.
     strip->clear();
@@ -886,7 +893,7 @@ void tst_NaviSliderFrame::sizingAfterShowAndResize()
     auto* big = new BigButton;
     big->setFixedSize(400, 400);
     strip->addContentButton(big, true);
-    QCOMPARE(horizontal ? content->height() : content->width(), 420);
+    QCOMPARE(depth(content), 420);
 }
 
 void tst_NaviSliderFrame::sizingWithVisibleBar()
@@ -1078,11 +1085,8 @@ void tst_NaviSliderFrame::rebuildReusesAndCaches()
     QCOMPARE(now.mid(0, 5), firstButtons);
     QCOMPARE(texts(now), names(6, QStringLiteral("c")));
 
-    // Group order, ids and strip order agree; nothing is twice in the group or the layout.
-    QCOMPARE(layoutOrder(&strip).size(), 6);
+    checkOrderAndIds(strip, 6);
     for (int i = 0; i < now.size(); ++i) {
-        QCOMPARE(layoutOrder(&strip).at(i), now.at(i));
-        QCOMPARE(strip.getContentButtonID(static_cast<QToolButton*>(now.at(i))), i);
         QVERIFY(now.at(i)->isVisible());
         QCOMPARE(now.at(i)->x(), 10 + i * (ButtonWidth + 10)); // laid out when the rebuild ends
     }
@@ -1095,11 +1099,8 @@ void tst_NaviSliderFrame::rebuildReusesAndCaches()
 
 void tst_NaviSliderFrame::rebuildResizesOnce()
 {
-    // Without bars coming and going, whose show events resize too.
     TestStrip strip(Qt::Horizontal);
-    strip.setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    strip.contentScrollArea()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    strip.show();
+    showWithoutBars(strip);
     strip.rebuild(names(40));
     strip.resizeCount = 0;
     strip.rebuild(names(10));
@@ -1113,9 +1114,7 @@ void tst_NaviSliderFrame::rebuildResizesOnce()
 void tst_NaviSliderFrame::rebuildDeferredResizeRunsAtScopeEnd()
 {
     TestStrip strip(Qt::Horizontal);
-    strip.setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    strip.contentScrollArea()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    strip.show();
+    showWithoutBars(strip);
     strip.resizeCount = 0;
     strip.rebuildWithoutFinalResize(8);
     QCOMPARE(strip.resizeCount, 1);
@@ -1146,14 +1145,8 @@ void tst_NaviSliderFrame::rebuildKeepsKindsApart()
     strip.insertIndexButton(other, 2, true);
     QCOMPARE(texts(strip.getContentButtons()), (QStringList {"item0", "item1", "other"}));
     strip.rebuild(names(4, QStringLiteral("n")));
-    const QList<QAbstractButton*> now = strip.getContentButtons();
-    QCOMPARE(layoutOrder(&strip).size(), now.size());
-    QCOMPARE(now.size(), 4);
-    QCOMPARE(texts(now), names(4, QStringLiteral("n")));
-    for (int i = 0; i < now.size(); ++i) {
-        QCOMPARE(layoutOrder(&strip).at(i), now.at(i));
-        QCOMPARE(strip.getContentButtonID(static_cast<QToolButton*>(now.at(i))), i);
-    }
+    checkOrderAndIds(strip, 4);
+    QCOMPARE(texts(strip.getContentButtons()), names(4, QStringLiteral("n")));
     QVERIFY(other->isHidden());
     QCOMPARE(strip.hiddenContentButtonCount(), 1);
     QCOMPARE(strip.takeFirstHideContentButton(), other);
@@ -1192,7 +1185,7 @@ void tst_NaviSliderFrame::placeOutsideScopeAppends()
     // Outside a rebuild a placed button goes to the end, once.
     strip.place(static_cast<QToolButton*>(before.at(0)), true);
     QCOMPARE(texts(strip.getContentButtons()), (QStringList {"item1", "item2", "item0"}));
-    QCOMPARE(layoutOrder(&strip).size(), 3);
+    checkOrderAndIds(strip, 3);
     strip.contentButtonsHide(static_cast<QToolButton*>(before.at(1)));
     auto* cached = strip.reuse<ItemButton>({}, 0);
     QCOMPARE(cached, before.at(1));
@@ -1216,13 +1209,7 @@ void tst_NaviSliderFrame::reorderInsideScope()
     // Buttons placed only partly: the others follow in their earlier order.
     strip.reorder({buttons.at(1), buttons.at(3)});
     QCOMPARE(texts(strip.getContentButtons()), (QStringList {"b", "d", "c", "a"}));
-
-    const QList<QAbstractButton*> now = strip.getContentButtons();
-    QCOMPARE(layoutOrder(&strip).size(), 4);
-    for (int i = 0; i < now.size(); ++i) {
-        QCOMPARE(layoutOrder(&strip).at(i), now.at(i));
-        QCOMPARE(strip.getContentButtonID(static_cast<QToolButton*>(now.at(i))), i);
-    }
+    checkOrderAndIds(strip, 4);
     QCOMPARE(strip.getCheckedButtons(), (QList<QAbstractButton*> {buttons.at(1)}));
     QCOMPARE(toggled.count(), 0);
     QCOMPARE(strip.hiddenContentButtonCount(), 0);

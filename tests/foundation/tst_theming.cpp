@@ -103,39 +103,26 @@ void tst_Theming::replaceColors_data()
 {
     QTest::addColumn<QString>("css");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one token, the semicolon stays") << "color: orloTheme.color.fg;"
-                                                    << "color: #ffffff;";
-    QTest::newRow("two tokens close together, short values")
-        << "a{color:orloTheme.color.short;background:orloTheme.color.bg;}"
-        << "a{color:red;background:#000;}";
-    QTest::newRow("adjacent tokens") << "orloTheme.color.fg;orloTheme.color.bg;orloTheme.color.short;"
-                                     << "#ffffff;#000;red;";
-    QTest::newRow("no terminator") << "color: orloTheme.color.fg"
-                                   << "color: orloTheme.color.fg";
-    QTest::newRow("no terminator before a space") << "color: orloTheme.color.fg ;"
-                                                  << "color: orloTheme.color.fg ;";
-    QTest::newRow("missing key leaves the semicolon") << "color: orloTheme.color.nope; x"
-                                                      << "color: ; x";
-    QTest::newRow("empty key") << "color: orloTheme.color.;"
-                               << "color: orloTheme.color.;";
-    QTest::newRow("underscore and digits") << "b: orloTheme.color.bg_2;"
-                                           << "b: #123456;";
-    QTest::newRow("colour variant") << "c: orloTheme.color.qcolor;"
-                                    << "c: #102030;";
-    QTest::newRow("replacement is not searched again") << "x: orloTheme.color.loop;"
-                                                       << "x: orloTheme.color.fg;;";
-    QTest::newRow("any character after the theme name") << "c: orloTheme_color.fg;"
-                                                        << "c: #ffffff;";
-    QTest::newRow("token after a false start") << "orloThemeorloTheme.color.fg;"
-                                               << "orloTheme#ffffff;";
-    QTest::newRow("image token untouched") << "url(orloTheme.image.absolute)"
-                                           << "url(orloTheme.image.absolute)";
-    QTest::newRow("empty sheet") << ""
-                                 << "";
-    QTest::newRow("no tokens") << "QLabel { color: red; }"
-                               << "QLabel { color: red; }";
-    QTest::newRow("prefix at the end") << "a orloTheme"
-                                       << "a orloTheme";
+    const auto row = [](const char* name, const char* css, const char* expected) {
+        QTest::newRow(name) << QString::fromUtf8(css) << QString::fromUtf8(expected);
+    };
+    row("one token, the semicolon stays", "color: orloTheme.color.fg;", "color: #ffffff;");
+    row("two tokens close together, short values", "a{color:orloTheme.color.short;background:orloTheme.color.bg;}",
+        "a{color:red;background:#000;}");
+    row("adjacent tokens", "orloTheme.color.fg;orloTheme.color.bg;orloTheme.color.short;", "#ffffff;#000;red;");
+    row("no terminator", "color: orloTheme.color.fg", "color: orloTheme.color.fg");
+    row("no terminator before a space", "color: orloTheme.color.fg ;", "color: orloTheme.color.fg ;");
+    row("missing key leaves the semicolon", "color: orloTheme.color.nope; x", "color: ; x");
+    row("empty key", "color: orloTheme.color.;", "color: orloTheme.color.;");
+    row("underscore and digits", "b: orloTheme.color.bg_2;", "b: #123456;");
+    row("colour variant", "c: orloTheme.color.qcolor;", "c: #102030;");
+    row("replacement is not searched again", "x: orloTheme.color.loop;", "x: orloTheme.color.fg;;");
+    row("any character after the theme name", "c: orloTheme_color.fg;", "c: #ffffff;");
+    row("token after a false start", "orloThemeorloTheme.color.fg;", "orloTheme#ffffff;");
+    row("image token untouched", "url(orloTheme.image.absolute)", "url(orloTheme.image.absolute)");
+    row("empty sheet", "", "");
+    row("no tokens", "QLabel { color: red; }", "QLabel { color: red; }");
+    row("prefix at the end", "a orloTheme", "a orloTheme");
 }
 
 void tst_Theming::replaceColors()
@@ -163,34 +150,28 @@ void tst_Theming::replaceImages_data()
     QTest::addColumn<QString>("css");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QStringList>("debugLines");
+    const auto row = [](const char* name, const QString& css, const QString& expected, const QStringList& lines) {
+        QTest::newRow(name) << css << expected << lines;
+    };
 
-    QTest::newRow("absolute existing file") << "image: url(orloTheme.image.absolute);"
-                                            << QStringLiteral("image: url(%1);").arg(m_existingImage) << QStringList();
+    row("absolute existing file", "image: url(orloTheme.image.absolute);",
+        QStringLiteral("image: url(%1);").arg(m_existingImage), {});
     const QString parentPath = QDir::cleanPath(appParent + QStringLiteral("share/icons/./next.png"));
-    QTest::newRow("below the application's parent")
-        << "url(orloTheme.image.parent)" << QStringLiteral("url(%1)").arg(parentPath)
-        << QStringList {QStringLiteral("parent\t%1 is not exist!").arg(parentPath)};
+    row("below the application's parent", "url(orloTheme.image.parent)", QStringLiteral("url(%1)").arg(parentPath),
+        {QStringLiteral("parent\t%1 is not exist!").arg(parentPath)});
     const QString twicePath = QDir::cleanPath(appParent + QStringLiteral("a/") + appParent + QStringLiteral("b.png"));
-    QTest::newRow("every ./../ replaced") << "url(orloTheme.image.twice)" << QStringLiteral("url(%1)").arg(twicePath)
-                                          << QStringList {QStringLiteral("twice\t%1 is not exist!").arg(twicePath)};
-    QTest::newRow("relative path kept as it is")
-        << "url(orloTheme.image.relative)"
-        << "url(images//plain.png)" << QStringList {QStringLiteral("relative\timages//plain.png is not exist!")};
-    QTest::newRow("missing key") << "url(orloTheme.image.nokey)"
-                                 << "url()" << QStringList {QStringLiteral("nokey\t is not exist!")};
-    QTest::newRow("missing file named twice: one notice each")
-        << "a:url(orloTheme.image.relative);b:url(orloTheme.image.relative)"
-        << "a:url(images//plain.png);b:url(images//plain.png)"
-        << QStringList {QStringLiteral("relative\timages//plain.png is not exist!"),
-               QStringLiteral("relative\timages//plain.png is not exist!")};
-    QTest::newRow("two tokens") << "a:orloTheme.image.absolute;b:orloTheme.image.absolute"
-                                << QStringLiteral("a:%1;b:%1").arg(m_existingImage) << QStringList();
-    QTest::newRow("no key") << "url(orloTheme.image.)"
-                            << "url(orloTheme.image.)" << QStringList();
-    QTest::newRow("escaped dots") << "url(orloTheme_image.absolute)"
-                                  << "url(orloTheme_image.absolute)" << QStringList();
-    QTest::newRow("empty sheet") << ""
-                                 << "" << QStringList();
+    row("every ./../ replaced", "url(orloTheme.image.twice)", QStringLiteral("url(%1)").arg(twicePath),
+        {QStringLiteral("twice\t%1 is not exist!").arg(twicePath)});
+    const QString relativeMissing = QStringLiteral("relative\timages//plain.png is not exist!");
+    row("relative path kept as it is", "url(orloTheme.image.relative)", "url(images//plain.png)", {relativeMissing});
+    row("missing key", "url(orloTheme.image.nokey)", "url()", {QStringLiteral("nokey\t is not exist!")});
+    row("missing file named twice: one notice each", "a:url(orloTheme.image.relative);b:url(orloTheme.image.relative)",
+        "a:url(images//plain.png);b:url(images//plain.png)", {relativeMissing, relativeMissing});
+    row("two tokens", "a:orloTheme.image.absolute;b:orloTheme.image.absolute",
+        QStringLiteral("a:%1;b:%1").arg(m_existingImage), {});
+    row("no key", "url(orloTheme.image.)", "url(orloTheme.image.)", {});
+    row("escaped dots", "url(orloTheme_image.absolute)", "url(orloTheme_image.absolute)", {});
+    row("empty sheet", "", "", {});
 }
 
 void tst_Theming::replaceImages()

@@ -134,29 +134,22 @@ void tst_CaptureItem::movingWithTheMouse()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
     QWidget* viewport = view.viewport();
+    // A left-button press at `from`, moves through the scene points of `path`, a release at its end.
+    const auto drag = [&view, viewport](const QPoint& from, const QList<QPointF>& path) {
+        Vireo::Test::sendMouse(viewport, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        for (const QPointF& point : path)
+            Vireo::Test::sendMouse(viewport, QEvent::MouseMove, view.mapFromScene(point), Qt::NoButton, Qt::LeftButton);
+        Vireo::Test::sendMouse(
+            viewport, QEvent::MouseButtonRelease, view.mapFromScene(path.last()), Qt::LeftButton, Qt::NoButton);
+    };
     // A press outside the frame does not take it along.
-    Vireo::Test::sendMouse(
-        viewport, QEvent::MouseButtonPress, view.mapFromScene(300, 250), Qt::LeftButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(viewport, QEvent::MouseMove, view.mapFromScene(350, 250), Qt::NoButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(
-        viewport, QEvent::MouseButtonRelease, view.mapFromScene(350, 250), Qt::LeftButton, Qt::NoButton);
+    drag(view.mapFromScene(300, 250), {{350, 250}});
     QCOMPARE(item->captureRect(), QRectF(50, 50, 100, 100));
-
-    Vireo::Test::sendMouse(
-        viewport, QEvent::MouseButtonPress, view.mapFromScene(100, 100), Qt::LeftButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(viewport, QEvent::MouseMove, view.mapFromScene(160, 130), Qt::NoButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(viewport, QEvent::MouseMove, view.mapFromScene(600, 130), Qt::NoButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(
-        viewport, QEvent::MouseButtonRelease, view.mapFromScene(600, 130), Qt::LeftButton, Qt::NoButton);
+    drag(view.mapFromScene(100, 100), {{160, 130}, {600, 130}});
     QCOMPARE(item->captureRect(), QRectF(300, 80, 100, 100));
 
     // The handle on the right edge, dragged with the mouse.
-    const QPoint handle = view.mapFromScene(item->directItem(CaptureDirectItem::Right)->scenePos());
-    Vireo::Test::sendMouse(viewport, QEvent::MouseButtonPress, handle, Qt::LeftButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(
-        viewport, QEvent::MouseMove, view.mapFromScene(QPointF(350, 130)), Qt::NoButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(
-        viewport, QEvent::MouseButtonRelease, view.mapFromScene(QPointF(350, 130)), Qt::LeftButton, Qt::NoButton);
+    drag(view.mapFromScene(item->directItem(CaptureDirectItem::Right)->scenePos()), {{350, 130}});
     QCOMPARE(item->captureRect(), QRectF(300, 80, 50, 100));
 }
 

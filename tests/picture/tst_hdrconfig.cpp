@@ -106,36 +106,30 @@ void TestHDRConfig::badFileIsRefusedAndLimitsStay_data()
         laughs += "&e;";
     laughs += "</Vireo>";
 
+    const QString openFailed = QStringLiteral("^Fail to open file \\[%1\\]!$");
+    const QString parseError = QStringLiteral("^Parse error at line \\d+, column \\d+:\\n.+");
+    const QString notConfig = QStringLiteral("^This file is not a valid configuration file\\.$");
+    const QString wrongVersion = QStringLiteral("^This file is not a valid configuration file of version 1\\.0 \\.$");
+    const QString tooLarge = QStringLiteral("^File \\[%1\\] is too large \\(more than 1048576 bytes\\)!$");
+    const QString tooDeep = QStringLiteral("^File \\[%1\\] nests elements deeper than 64 levels!$");
     QTest::newRow("empty path") << "" << QByteArray() << QStringLiteral("^Invalid file path!$");
-    QTest::newRow("missing") << "-" << QByteArray() << QStringLiteral("^Fail to open file \\[%1\\]!$");
-    QTest::newRow("folder") << "/" << QByteArray() << QStringLiteral("^Fail to open file \\[%1\\]!$");
-    QTest::newRow("empty") << "empty.xml" << QByteArray()
-                           << QStringLiteral("^Parse error at line \\d+, column \\d+:\\n.+");
+    QTest::newRow("missing") << "-" << QByteArray() << openFailed;
+    QTest::newRow("folder") << "/" << QByteArray() << openFailed;
+    QTest::newRow("empty") << "empty.xml" << QByteArray() << parseError;
     QTest::newRow("not xml") << "text.xml" << QByteArray("Bit depth: 8, 10\n")
                              << QStringLiteral("^Parse error at line 1, column \\d+:\\n.+");
-    QTest::newRow("truncated") << "cut.xml" << kGoodConfig.left(kGoodConfig.size() / 2)
-                               << QStringLiteral("^Parse error at line \\d+, column \\d+:\\n.+");
-    QTest::newRow("binary") << "bin.xml" << QByteArray("\x00\xff\xfe<\x01Vireo>", 10)
-                            << QStringLiteral("^Parse error at line \\d+, column \\d+:\\n.+");
+    QTest::newRow("truncated") << "cut.xml" << kGoodConfig.left(kGoodConfig.size() / 2) << parseError;
+    QTest::newRow("binary") << "bin.xml" << QByteArray("\x00\xff\xfe<\x01Vireo>", 10) << parseError;
     QTest::newRow("another schema") << "other.xml"
                                     << QByteArray("<Config version=\"1.0\"><Key Type=\"1\" Value=\"1\"/></Config>")
-                                    << QStringLiteral("^This file is not a valid configuration file\\.$");
-    QTest::newRow("root differs in case")
-        << "case.xml" << QByteArray("<vireo/>") << QStringLiteral("^This file is not a valid configuration file\\.$");
-    QTest::newRow("version 2.0") << "v2.xml" << QByteArray("<Vireo version=\"2.0\"/>")
-                                 << QStringLiteral(
-                                        "^This file is not a valid configuration file of version 1\\.0 \\.$");
-    QTest::newRow("empty version") << "v.xml" << QByteArray("<Vireo version=\"\"/>")
-                                   << QStringLiteral(
-                                          "^This file is not a valid configuration file of version 1\\.0 \\.$");
-    QTest::newRow("endless device") << "/dev/zero" << QByteArray()
-                                    << QStringLiteral("^File \\[%1\\] is too large \\(more than 1048576 bytes\\)!$");
-    QTest::newRow("huge") << "huge.xml" << huge
-                          << QStringLiteral("^File \\[%1\\] is too large \\(more than 1048576 bytes\\)!$");
-    QTest::newRow("nested too deep") << "deep.xml" << deep
-                                     << QStringLiteral("^File \\[%1\\] nests elements deeper than 64 levels!$");
-    QTest::newRow("deep behind quoted '/>'")
-        << "quoted.xml" << quotedDeep << QStringLiteral("^File \\[%1\\] nests elements deeper than 64 levels!$");
+                                    << notConfig;
+    QTest::newRow("root differs in case") << "case.xml" << QByteArray("<vireo/>") << notConfig;
+    QTest::newRow("version 2.0") << "v2.xml" << QByteArray("<Vireo version=\"2.0\"/>") << wrongVersion;
+    QTest::newRow("empty version") << "v.xml" << QByteArray("<Vireo version=\"\"/>") << wrongVersion;
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray() << tooLarge;
+    QTest::newRow("huge") << "huge.xml" << huge << tooLarge;
+    QTest::newRow("nested too deep") << "deep.xml" << deep << tooDeep;
+    QTest::newRow("deep behind quoted '/>'") << "quoted.xml" << quotedDeep << tooDeep;
     QTest::newRow("entity expansion") << "laughs.xml" << laughs
                                       << QStringLiteral("^File \\[%1\\] declares entities, .+!$");
 }

@@ -234,9 +234,9 @@ void tst_MaterailCutDialog::initialFrameAndFields()
     QCOMPARE(page->getCaptureRect(), frame);
     const RectEditFrame* edit = page->rectEditFrame();
     QCOMPARE(fields(edit), frame);
-    QCOMPARE(edit->minimum(RectEditFrame::X), 0);
-    QCOMPARE(edit->maximum(RectEditFrame::X), xyMax.width());
-    QCOMPARE(edit->maximum(RectEditFrame::Y), xyMax.height());
+    QCOMPARE(
+        QRect(edit->minimum(RectEditFrame::X), 0, edit->maximum(RectEditFrame::X), edit->maximum(RectEditFrame::Y)),
+        xyMax);
     QCOMPARE(QSize(edit->minimum(RectEditFrame::Width), edit->minimum(RectEditFrame::Height)), sizeMin);
     QCOMPARE(QSize(edit->maximum(RectEditFrame::Width), edit->maximum(RectEditFrame::Height)), sizeMax);
     QCOMPARE(edit->labelText(RectEditFrame::X), QStringLiteral("X"));
@@ -290,11 +290,15 @@ void tst_MaterailCutDialog::draggingFrameUpdatesFields()
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QGraphicsView* view = page.graphicsView();
     QWidget* viewport = view->viewport();
-    const QPoint from = view->mapFromScene(QPointF(900, 500));
-    const QPoint to = view->mapFromScene(QPointF(1900, 500));
-    Vireo::Test::sendMouse(viewport, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(viewport, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(viewport, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    // A press, a move and a release of the left button, between two points of the picture.
+    const auto drag = [view, viewport](qreal fromX, qreal toX) {
+        const QPoint from = view->mapFromScene(QPointF(fromX, 500));
+        const QPoint to = view->mapFromScene(QPointF(toX, 500));
+        Vireo::Test::sendMouse(viewport, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        Vireo::Test::sendMouse(viewport, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        Vireo::Test::sendMouse(viewport, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    };
+    drag(900, 1900);
     const QRect moved = page.getCaptureRect();
     // About 1000 picture pixels to the right (one view pixel is several picture pixels).
     QVERIFY2(qAbs(moved.x() - 1000) <= 10, qPrintable(QString::number(moved.x())));
@@ -303,11 +307,7 @@ void tst_MaterailCutDialog::draggingFrameUpdatesFields()
     QCOMPARE(page.rectEditFrame()->maximum(RectEditFrame::X), 2080);
 
     // Dragged on past the picture's right edge: the frame stops there.
-    const QPoint again = view->mapFromScene(QPointF(2000, 500));
-    const QPoint far = view->mapFromScene(QPointF(5000, 500));
-    Vireo::Test::sendMouse(viewport, QEvent::MouseButtonPress, again, Qt::LeftButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(viewport, QEvent::MouseMove, far, Qt::NoButton, Qt::LeftButton);
-    Vireo::Test::sendMouse(viewport, QEvent::MouseButtonRelease, far, Qt::LeftButton, Qt::NoButton);
+    drag(2000, 5000);
     QCOMPARE(page.getCaptureRect(), QRect(2080, 0, 1920, 1000));
     QCOMPARE(fields(page.rectEditFrame()), QRect(2080, 0, 1920, 1000));
 }
@@ -319,19 +319,18 @@ void tst_MaterailCutDialog::draggingHandleKeepsBudget()
     CaptureItem* item = page.captureItem();
     QVERIFY(item->directItem(CaptureDirectItem::Right));
     item->dragDirect(CaptureDirectItem::Right, QPointF(3500, 500));
-    QRect frame = page.getCaptureRect();
-    QCOMPARE(frame, QRect(0, 0, 2000, 1000));
+    QCOMPARE(page.getCaptureRect(), QRect(0, 0, 2000, 1000));
     item->dragDirect(CaptureDirectItem::Bottom, QPointF(1000, 600));
-    frame = page.getCaptureRect();
-    QCOMPARE(frame, QRect(0, 0, 2000, 600));
+    QCOMPARE(page.getCaptureRect(), QRect(0, 0, 2000, 600));
     item->dragDirect(CaptureDirectItem::Right, QPointF(3500, 500));
-    frame = page.getCaptureRect();
+    const QRect frame = page.getCaptureRect();
     QCOMPARE(frame, QRect(0, 0, 3333, 600));
     QVERIFY(quint64(frame.width()) * quint64(frame.height()) <= 2000000);
     QCOMPARE(fields(page.rectEditFrame()), frame);
     // The fields offer no more than the budget leaves at the present height.
-    QCOMPARE(page.rectEditFrame()->maximum(RectEditFrame::Width), 3333);
-    QCOMPARE(page.rectEditFrame()->maximum(RectEditFrame::Height), 600);
+    QCOMPARE(QSize(page.rectEditFrame()->maximum(RectEditFrame::Width),
+                 page.rectEditFrame()->maximum(RectEditFrame::Height)),
+        QSize(3333, 600));
     // The smallest frame is 128 x 128.
     item->dragDirect(CaptureDirectItem::TopLeft, QPointF(3900, 1900));
     QCOMPARE(page.getCaptureRect(), QRect(3333 - 128, 600 - 128, 128, 128));
@@ -343,14 +342,12 @@ void tst_MaterailCutDialog::choiceOfPage()
     auto* stack = dialog.findChild<QStackedWidget*>();
     QCOMPARE(dialog.getResult(), MaterailCutDialog::Cut);
     QCOMPARE(stack->currentIndex(), 0);
-    QRadioButton* cut = dialog.findChildren<QRadioButton*>().at(0);
-    QRadioButton* scale = dialog.findChildren<QRadioButton*>().at(1);
-    QTest::mouseClick(scale, Qt::LeftButton);
-    QCOMPARE(dialog.getResult(), MaterailCutDialog::Scale);
-    QCOMPARE(stack->currentIndex(), 1);
-    QTest::mouseClick(cut, Qt::LeftButton);
-    QCOMPARE(dialog.getResult(), MaterailCutDialog::Cut);
-    QCOMPARE(stack->currentIndex(), 0);
+    // Each radio button in turn shows its own page: scaling, then cutting again.
+    for (int index : {1, 0}) {
+        QTest::mouseClick(dialog.findChildren<QRadioButton*>().at(index), Qt::LeftButton);
+        QCOMPARE(dialog.getResult(), index == 1 ? MaterailCutDialog::Scale : MaterailCutDialog::Cut);
+        QCOMPARE(stack->currentIndex(), index);
+    }
 }
 
 void tst_MaterailCutDialog::keysDoNotClose_data()
@@ -415,8 +412,7 @@ void tst_MaterailCutDialog::scalePagePreviewKeepsAspect()
     MaterailScaleWidget page(QSize(1920, 1080), makeImage(QSize(4000, 1000)), QSize(4000, 1000), E::File::LOGO);
     const QPixmap preview = page.previewLabel()->pixmap(Qt::ReturnByValue);
     QVERIFY(!preview.isNull());
-    QCOMPARE(preview.width(), 680);
-    QCOMPARE(preview.height(), 170);
+    QCOMPARE(preview.size(), QSize(680, 170));
     QCOMPARE(page.getScaledSize(), QSize(1920, 480));
 }
 

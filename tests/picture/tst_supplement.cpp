@@ -32,11 +32,15 @@ struct Intercept
         widget->setToggled(true);
     }
 
-    SliderEditFrame* field(const char* name) const { return widget->findChild<SliderEditFrame*>(QLatin1String(name)); }
-    SliderEditFrame* x() const { return field("SupplememtInterceptX"); }
-    SliderEditFrame* y() const { return field("SupplememtInterceptY"); }
-    SliderEditFrame* width() const { return field("SupplememtInterceptWidth"); }
-    SliderEditFrame* height() const { return field("SupplememtInterceptHeight"); }
+    // The field named "X", "Y", "Width" or "Height".
+    SliderEditFrame* field(const QString& name) const
+    {
+        return widget->findChild<SliderEditFrame*>(QLatin1String("SupplememtIntercept") + name);
+    }
+    SliderEditFrame* x() const { return field(QStringLiteral("X")); }
+    SliderEditFrame* y() const { return field(QStringLiteral("Y")); }
+    SliderEditFrame* width() const { return field(QStringLiteral("Width")); }
+    SliderEditFrame* height() const { return field(QStringLiteral("Height")); }
     QToolButton* lock() const { return widget->findChild<QToolButton*>(QStringLiteral("SupplememtInterceptLock")); }
 };
 
@@ -130,20 +134,16 @@ void TestSupplement::associatedRangesFollowEachOther()
     intercept.widget->setCurWidthValue(100);
     intercept.widget->setCurHeightValue(100);
     QSignalSpy spy(intercept.widget.get(), &SupplememtInterceptWidget::sig_ValueChanged);
-    SliderEditFrame* changed = intercept.field(("SupplememtIntercept" + field).toLatin1().constData());
-    changed->simulateUserEdit(value);
-    SliderEditFrame* follower = intercept.field(("SupplememtIntercept" + dependent).toLatin1().constData());
-    QCOMPARE(follower->minimum(), minimum);
-    QCOMPARE(follower->maximum(), maximum);
+    intercept.field(field)->simulateUserEdit(value);
+    QCOMPARE(intercept.field(dependent)->minimum(), minimum);
+    QCOMPARE(intercept.field(dependent)->maximum(), maximum);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toRect(), intercept.widget->getCurRectValue());
 
     // Without association the ranges stay as set.
     Intercept loose(false);
-    loose.field(("SupplememtIntercept" + field).toLatin1().constData())->simulateUserEdit(value);
-    SliderEditFrame* untouched = loose.field(("SupplememtIntercept" + dependent).toLatin1().constData());
-    QCOMPARE(
-        untouched->maximum(), dependent == QLatin1String("Width") || dependent == QLatin1String("X") ? 1920 : 1080);
+    loose.field(field)->simulateUserEdit(value);
+    QCOMPARE(loose.field(dependent)->maximum(), dependent == "Width" || dependent == "X" ? 1920 : 1080);
 }
 
 void TestSupplement::rectangleSetsAllFourRanges()
@@ -262,9 +262,8 @@ void TestSupplement::enableCheckBoxGatesTheControls()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
     QVERIFY(!intercept.widget->getEable());
-    for (QWidget* control : {static_cast<QWidget*>(intercept.x()), static_cast<QWidget*>(intercept.y()),
-             static_cast<QWidget*>(intercept.width()), static_cast<QWidget*>(intercept.height()),
-             static_cast<QWidget*>(intercept.lock())})
+    for (QWidget* control :
+        QList<QWidget*> {intercept.x(), intercept.y(), intercept.width(), intercept.height(), intercept.lock()})
         QVERIFY(!control->isEnabled());
     QVERIFY(!intercept.lock()->isChecked()); // locked, but shown unchecked while disabled
     QTest::mouseClick(intercept.widget->getCheckBox(), Qt::LeftButton);
@@ -313,10 +312,8 @@ void TestSupplement::hostStateSettersStaySilent()
 void TestSupplement::interceptTexts()
 {
     Intercept intercept;
-    QCOMPARE(intercept.x()->labelText(), QStringLiteral("X"));
-    QCOMPARE(intercept.y()->labelText(), QStringLiteral("Y"));
-    QCOMPARE(intercept.width()->labelText(), QStringLiteral("Width"));
-    QCOMPARE(intercept.height()->labelText(), QStringLiteral("Height"));
+    for (const QString name : {"X", "Y", "Width", "Height"})
+        QCOMPARE(intercept.field(name)->labelText(), name);
     QCOMPARE(intercept.widget->findChild<QPushButton*>(QStringLiteral("SupplememtInterceptReset"))->text(),
         QStringLiteral("Reset"));
     QCOMPARE(intercept.widget->findChild<QLabel*>(QStringLiteral("SupplememtInterceptEnableLabel"))->text(),
@@ -400,12 +397,11 @@ void TestSupplement::colourOpacityFromAlpha()
 void TestSupplement::colourLooksAndEnable()
 {
     SupplememtColorWidget widget;
-    QVERIFY(colorRow(widget, "SupplememtColorRed")->property("isColorControl_Red").toBool());
-    QVERIFY(colorRow(widget, "SupplememtColorGreen")->property("isColorControl_Green").toBool());
-    QVERIFY(colorRow(widget, "SupplememtColorBlue")->property("isColorControl_Blue").toBool());
-    QCOMPARE(colorRow(widget, "SupplememtColorRed")->labelText(), QStringLiteral("Red"));
-    QCOMPARE(colorRow(widget, "SupplememtColorGreen")->labelText(), QStringLiteral("Green"));
-    QCOMPARE(colorRow(widget, "SupplememtColorBlue")->labelText(), QStringLiteral("Blue"));
+    for (const QByteArray colour : {"Red", "Green", "Blue"}) {
+        SliderEditFrame* row = colorRow(widget, ("SupplememtColor" + colour).constData());
+        QVERIFY2(row->property(("isColorControl_" + colour).constData()).toBool(), colour.constData());
+        QCOMPARE(row->labelText(), QString::fromLatin1(colour));
+    }
     auto* reset = widget.findChild<QPushButton*>(QStringLiteral("SupplememtColorReset"));
     QCOMPARE(reset->text(), QStringLiteral("Reset"));
     QVERIFY(!reset->autoDefault());

@@ -215,9 +215,7 @@ void TestTestPictureFrames::choosingReportsTheButtonWithItsParameters()
     QCOMPARE(spy.at(0).at(0).value<QAbstractButton*>(), line);
     QCOMPARE(frames.panel->getCurrentAbstract(), line);
     const TestMeta* meta = TestMeta::of(line);
-    QCOMPARE(meta->m_nSpeed, 1);
-    QCOMPARE(meta->m_nBrightness, 3);
-    QCOMPARE(meta->m_nGridSpacing, 32);
+    QCOMPARE(QList<int>({meta->m_nSpeed, meta->m_nBrightness, meta->m_nGridSpacing}), QList<int>({1, 3, 32}));
     QVERIFY(line->property("TestPicturePushButtonOn").toBool());
     QVERIFY(!line->property("TestPicturePushButton").toBool());
 
@@ -328,14 +326,11 @@ void TestTestPictureFrames::outputWidthLimitsSpacingAndLineWidth()
     Frames frames;
     frames.panel->setGridLineWidthValue(20);
     frames.panel->setOutputHoriTiming(horizontal);
-    SliderEditFrame* spacingSlider = frames.slider("TestPictureGridSpacing");
-    SliderEditFrame* lineSlider = frames.slider("TestPictureGridLineWidth");
-    QCOMPARE(spacingSlider->minimum(), 1);
-    QCOMPARE(spacingSlider->maximum(), spacingMax);
-    QCOMPARE(lineSlider->minimum(), 1);
-    QCOMPARE(lineSlider->maximum(), lineWidthMax);
-    QCOMPARE(spacingSlider->value(), spacing);
-    QCOMPARE(lineSlider->value(), lineWidth);
+    // Minimum, maximum and value of the spacing, then of the line width.
+    QList<int> shown;
+    for (const char* name : {"TestPictureGridSpacing", "TestPictureGridLineWidth"})
+        shown << frames.slider(name)->minimum() << frames.slider(name)->maximum() << frames.slider(name)->value();
+    QCOMPARE(shown, QList<int>({1, spacingMax, spacing, 1, lineWidthMax, lineWidth}));
 }
 
 void TestTestPictureFrames::spacingLimitsTheLineWidth()
@@ -347,8 +342,8 @@ void TestTestPictureFrames::spacingLimitsTheLineWidth()
     QTest::mouseClick(frames.button(0x201), Qt::LeftButton);
     SliderEditFrame* lineSlider = frames.slider("TestPictureGridLineWidth");
     QCOMPARE(lineSlider->maximum(), 20);
-    QCOMPARE(TestMeta::of(frames.button(0x201))->m_nGridLinewidth, 20);
-    QCOMPARE(TestMeta::of(frames.button(0x201))->m_nGridSpacing, 20);
+    const TestMeta* meta = TestMeta::of(frames.button(0x201));
+    QCOMPARE(QList<int>({meta->m_nGridLinewidth, meta->m_nGridSpacing}), QList<int>({20, 20}));
     // A pattern without spacing gives the line width its whole range back.
     QTest::mouseClick(frames.button(0x5), Qt::LeftButton);
     QCOMPARE(lineSlider->maximum(), 64);
