@@ -7,6 +7,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 #include <QKeyEvent>
@@ -59,14 +60,27 @@ NaviSliderFrame::RebuildScope::~RebuildScope()
         m_pFrame->m_pContentLayout->setEnabled(true);
         m_pFrame->m_pContentLayout->activate();
     }
-    if (m_nOuterPlaced < 0 && m_pFrame->m_bContentUpdatesSuspended) {
-        m_pFrame->m_bContentUpdatesSuspended = false;
-        m_pFrame->resumeContentUpdates();
-    }
     if (--m_pFrame->m_nDeferResize == 0 && m_pFrame->m_bResizePending)
         m_pFrame->contentFrameResize();
     if (m_pFrame->m_pContentButtonGroup)
         m_pFrame->updateTipsVisible();
+    if (m_nOuterPlaced < 0 && m_pFrame->m_bContentUpdatesSuspended) {
+        m_pFrame->m_bContentUpdatesSuspended = false;
+        // Everything that sizes the buttons is done by now; the buttons shown in this rebuild lay
+        // their children out too, while nothing paints. A widget resized later (a label fitting its
+        // text to a new width) would ask for a repaint of its own, wherever it is, and Qt compares
+        // every widget that asks with all its siblings: time in N squared for N new buttons.
+        if (m_bLayoutWasEnabled) {
+            for (QAbstractButton* button : m_pFrame->m_pContentButtonGroup->buttons()) {
+                if (QLayout* layout = button->layout())
+                    layout->activate();
+            }
+        }
+        // Qt also posts every widget it shows a request to repaint itself; answered now, while the
+        // strip does not paint, they cost nothing (one pass over the posted events).
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+        m_pFrame->resumeContentUpdates();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
