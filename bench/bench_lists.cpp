@@ -432,7 +432,7 @@ void BM_FirstBuild(benchmark::State& state)
     PairResult r;
     for (auto _ : state) {
         Budget budget = budgetFor(n);
-        budget.minReps = n >= 1024 ? 3 : 5;
+        budget.minReps = n >= 1024 ? 7 : 9; // first builds are long: bursts of noise need more pairs
         r = measurePair(
             [&] { return firstBuildSample<Kind>(device); }, [&] { return firstBuildSample<Kind>(quarter); }, budget);
         state.SetIterationTime(r.job / 1e9);
@@ -473,7 +473,7 @@ void BM_FirstBuildVsPlain(benchmark::State& state)
     PairResult r;
     for (auto _ : state) {
         Budget budget = budgetFor(n);
-        budget.minReps = n >= 1024 ? 3 : 5;
+        budget.minReps = n >= 1024 ? 7 : 9; // first builds are long: bursts of noise need more pairs
         r = measurePair(
             [&] { return firstBuildSample<Kind>(device); }, [&] { return plainButtonsSample<Kind>(device); }, budget);
         state.SetIterationTime(r.job / 1e9);
