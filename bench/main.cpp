@@ -1,6 +1,9 @@
 // vireo_bench: every benchmark of the library in one run, closed by one table.
 // Google Benchmark flags work as usual (--benchmark_filter=..., --benchmark_list_tests).
 
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
 #include "benchsupport.h"
 
 #include <QApplication>
@@ -29,6 +32,13 @@ public:
 
 int main(int argc, char** argv)
 {
+#ifdef M_TRIM_THRESHOLD
+    // Freed memory stays with the process: otherwise a sample after a large one pays for giving
+    // memory back to the system and faulting it in again, which is the allocator's noise, not the
+    // job's (floor and job samples alternate, so it lands on either).
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
