@@ -1,7 +1,5 @@
 #include "navisliderframe.h"
 
-#include <functional>
-
 #include "constants.h"
 #include "frameline.h"
 
