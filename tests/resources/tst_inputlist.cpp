@@ -185,6 +185,7 @@ private slots:
     void expiredDeviceWarnsAndDoesNotDrag();
     void movesAfterADragLogNothing();
     void releasedPressDoesNotDrag();
+    void pressOnACaptureButtonEndsThePress();
     void disabledDragForgetsThePress();
     void unreportedReleaseLeavesNoPressBehind();
 };
@@ -824,6 +825,22 @@ void tst_InputList::releasedPressDoesNotDrag()
     moveOutLeft(shown.list);
     QCOMPARE(dragsOf(shown.list).size(), 0);
     QCOMPARE(log.warnings(), QStringList());
+}
+
+// The first press's release never came; the next press lands on another input's capture button,
+// which takes it for itself. A move out must not drag the first input.
+void tst_InputList::pressOnACaptureButtonEndsThePress()
+{
+    addInput(1);
+    addInput(2);
+    ShownList shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.list));
+    auto* capture = shown.list.findContentButton(2)->findChild<QToolButton*>(QStringLiteral("buttonCapture"));
+    QVERIFY(capture);
+    press(shown.list.findContentButton(1));
+    press(capture);
+    moveOutLeft(shown.list);
+    QCOMPARE(dragsOf(shown.list).size(), 0);
 }
 
 void tst_InputList::disabledDragForgetsThePress()

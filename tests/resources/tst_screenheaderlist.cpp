@@ -217,6 +217,7 @@ private slots:
     void dragStateSendsNothing();
     void dragWritesTheOrderOnce();
     void dragOrderWriteRefused();
+    void dragOfAScreenDroppedWhileWritten();
     void dropReorders_data();
     void dropReorders();
     void badDrops_data();
@@ -614,6 +615,25 @@ void tst_ScreenHeaderList::dragOrderWriteRefused()
     list.updateScreenGeneral();
     QCOMPARE(Fixture::commandNames(), QStringList({"Screen::updateGeneral"}));
     QCOMPARE(indexChanged.count(), 0);
+}
+
+// The device drops the dragged screen while it takes the new order: no move names that screen.
+void tst_ScreenHeaderList::dragOfAScreenDroppedWhileWritten()
+{
+    ScreenHeaderListWidget list;
+    makeList(list);
+    Fixture::setCommandObserver([this](const Fixture::CommandEntry& entry) {
+        if (entry.command == "Screen::updateGeneral")
+            m_device->removeScreen(Regular, 1);
+    });
+    QSignalSpy indexChanged(&list, &ScreenHeaderListWidget::signalScreenItemIndexChanged);
+    QTest::ignoreMessage(QtWarningMsg, "The moved screen is gone; its move is not reported.");
+    sendMouse(tabNamed(list, "S1"), QEvent::MouseButtonPress, QPoint(100, 17), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&list, QEvent::MouseMove, QPoint(900, 80), Qt::NoButton, Qt::LeftButton);
+    Fixture::setCommandObserver(nullptr);
+    QCOMPARE(list.findChildren<QDrag*>().size(), 1);
+    QCOMPARE(Fixture::commandNames(), QStringList({"Screen::updateGeneral"}));
+    QCOMPARE(indexChanged.count(), 1);
 }
 
 void tst_ScreenHeaderList::dropReorders_data()

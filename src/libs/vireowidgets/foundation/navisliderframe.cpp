@@ -460,12 +460,21 @@ void NaviSliderFrame::insertIntoLayout(QToolButton* button, int layoutIndex)
     m_pContentLayout->insertWidget(index, button, 0, alignment);
 }
 
+// Sees the presses and releases of a content button, and of the buttons inside it (a capture or an
+// edit button takes its press for itself), before they do: a press on any of them is a new press of
+// the strip. Installing twice is harmless.
+void NaviSliderFrame::watchPresses(QToolButton* button)
+{
+    button->installEventFilter(this);
+    for (QAbstractButton* inner : button->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+        inner->installEventFilter(this);
+}
+
 void NaviSliderFrame::appendToGroup(QToolButton* button)
 {
     const int count = m_pContentButtonGroup->buttons().size();
     m_pContentButtonGroup->addButton(button, count);
-    // Sees the button's presses and releases before the button does (installing twice is harmless).
-    button->installEventFilter(this);
+    watchPresses(button);
     if (count != 0)
         return;
     const QSize hint = button->sizeHint();
@@ -811,6 +820,7 @@ void NaviSliderFrame::placeInRebuild(QToolButton* button)
     } else {
         // A group cannot insert: it is put in strip order when the rebuild hides its surplus or ends.
         m_pContentButtonGroup->addButton(button);
+        watchPresses(button);
         m_bGroupOrderDirty = true;
     }
     QLayoutItem* item = m_pContentLayout->itemAt(layoutIndex);
@@ -1278,6 +1288,8 @@ bool NaviSliderFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_pContentButtonGroup && watched->isWidgetType()) {
         auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button && button->group() != m_pContentButtonGroup)
+            button = qobject_cast<QAbstractButton*>(button->parentWidget());
         if (button && button->group() == m_pContentButtonGroup)
             notePressEvent(event);
     }

@@ -200,6 +200,7 @@ protected:
     // (Qt's repaint of N dirty siblings costs time in N squared). Called before a new button is
     // made (it may show itself) and by placeContentButton for a button that enters the strip.
     void suspendContentUpdates();
+    void watchPresses(QToolButton* button);
     void resumeContentUpdates();
     // Hides reuse[from..] into the cache with contentButtonsHide(button) for each (which calls
     // resetHideContentButton), keeping their order in the cache; with one resize at the end. Inside

@@ -914,7 +914,13 @@ void ScreenHeaderListWidget::updateScreenGeneral()
     }
     for (size_t i = 0; i < screens.size(); ++i)
         screens[i]->setUiScreenIndex(int(i));
-    control->screenMoved(records, moved);
+    // The device may drop the moved screen while it takes the order: then no move is reported.
+    if (moved && device->findScreen(moved->screenType(), moved->screenId()).lock() != moved) {
+        qWarning("The moved screen is gone; its move is not reported.");
+        moved.reset();
+    }
+    if (moved || !d->m_pDraggedItem)
+        control->screenMoved(records, moved);
     emit signalScreenItemIndexChanged();
 }
 
