@@ -667,13 +667,8 @@ private:
         } else if (m_grabber && roll < 70) {
             act(m_pressed, [&] { mouse(m_grabber, QEvent::MouseMove, randomPointAround(m_grabber), Qt::LeftButton); });
         } else if (m_grabber) {
-            QPointer<QWidget> target = m_grabber;
-            m_grabber = nullptr;
-            Acted release = m_pressed;
-            if (target->objectName() == QLatin1String("GalleryMaterailDeleteButton"))
-                release.kind = Acted::Delete;
-            const QPoint pos = chance(4) ? randomPointAround(target) : randomPointIn(target);
-            act(release, [&] { mouse(target, QEvent::MouseButtonRelease, pos, Qt::NoButton); });
+            const QPoint pos = chance(4) ? randomPointAround(m_grabber) : randomPointIn(m_grabber);
+            release(pos);
         } else if (roll < 70) {
             auto* all = m_frame->findChild<QToolButton*>(QStringLiteral("isGalleryDelete"));
             if (all && all->isVisible() && all->isEnabled())
@@ -735,10 +730,21 @@ private:
         }
     }
 
+    // The release of the running press: on a delete button it deletes the picture pressed.
+    void release(const QPoint& pos)
+    {
+        QPointer<QWidget> target = m_grabber;
+        m_grabber = nullptr;
+        Acted released = m_pressed;
+        if (target->objectName() == QLatin1String("GalleryMaterailDeleteButton"))
+            released.kind = Acted::Delete;
+        act(released, [&] { mouse(target, QEvent::MouseButtonRelease, pos, Qt::NoButton); });
+    }
+
     void finish() override
     {
         if (m_grabber)
-            act(m_pressed, [this] { mouse(m_grabber, QEvent::MouseButtonRelease, QPoint(1, 1), Qt::NoButton); });
+            release(QPoint(1, 1));
     }
 
     GalleryFlowContainerFrame* m_frame;
