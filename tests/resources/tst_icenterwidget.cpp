@@ -104,11 +104,10 @@ private slots:
     void init();
     void cleanup();
 
-    void pageBeforeEntering();
-    void enteringCreatesOnePanelOverThePage();
+    void pageBeforeAndAfterEntering();
     void veilGoesDuringAttempt_data();
     void veilGoesDuringAttempt();
-    void panelLook();
+    void panelLookAndTexts();
     void pictureAndButtonPlacement_data();
     void pictureAndButtonPlacement();
     void clientList_data();
@@ -125,8 +124,6 @@ private slots:
     void deviceVanishesWhileRequestPending();
     void activeDeviceChangesDuringAttempt();
     void busyLineGoesAway();
-    void languageChangeRetranslates();
-    void statusIsLogged();
 
 private:
     // Shows a page of 800 x 600 on a device held by another client, entered.
@@ -171,7 +168,7 @@ void TestICenterWidget::clickButton()
     QTest::mouseClick(panel, Qt::LeftButton, {}, centre);
 }
 
-void TestICenterWidget::pageBeforeEntering()
+void TestICenterWidget::pageBeforeAndAfterEntering()
 {
     QCOMPARE(m_page->id(), ZK::Utils::Id("Page.Resources"));
     QVERIFY(m_page->isLevave());
@@ -186,10 +183,8 @@ void TestICenterWidget::pageBeforeEntering()
     QCOMPARE(m_page->updates, before + 2);
     m_page->setMode("Other");
     QCOMPARE(m_page->id(), ZK::Utils::Id("Page.Resources"));
-}
 
-void TestICenterWidget::enteringCreatesOnePanelOverThePage()
-{
+    // Entering, even twice, makes one panel over the whole page.
     m_page->show();
     m_page->enterWindow();
     m_page->enterWindow();
@@ -243,7 +238,7 @@ void TestICenterWidget::veilGoesDuringAttempt()
     QCOMPARE(buttonColour(m_page->takeOverPanel()), LiveButton);
 }
 
-void TestICenterWidget::panelLook()
+void TestICenterWidget::panelLookAndTexts()
 {
     enterHeldPage();
     auto* panel = m_page->takeOverPanel();
@@ -252,6 +247,17 @@ void TestICenterWidget::panelLook()
     QVERIFY(panel->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!panel->isWindow());
+    QCOMPARE(panel->btnText(), QStringLiteral("Take over"));
+    QCOMPARE(panel->text(), HeldText);
+
+    // A language change sets both texts again.
+    panel->setText(QStringLiteral("Someone else is at the controls."));
+    panel->setBtnText(QStringLiteral("Grab"));
+    QCOMPARE(panel->btnText(), QStringLiteral("Grab"));
+    const int before = m_page->retranslations;
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(m_page.get(), &change);
+    QCOMPARE(m_page->retranslations, before + 1);
     QCOMPARE(panel->btnText(), QStringLiteral("Take over"));
     QCOMPARE(panel->text(), HeldText);
 
@@ -433,7 +439,13 @@ void TestICenterWidget::takeOverSendsOneControlRequest()
     enterHeldPage();
     auto* panel = m_page->takeOverPanel();
     QSignalSpy spy(panel, &TakeOverPanelWidget::signalTakeOverButtonClicked);
+    // The press and the state it leads to are logged.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+    QTest::ignoreMessage(QtDebugMsg, "Take over button clicked.");
+    QTest::ignoreMessage(
+        QtDebugMsg, "Take over: is master control 0, is takeover cmd execute finished 0, tips Please wait...");
     clickButton();
+    QLoggingCategory::setFilterRules(QString());
     QCOMPARE(spy.count(), 1);
     QCOMPARE(m_page->readControlClientsTimes(), 0);
     QCOMPARE(panel->tipsText(), PleaseWait);
@@ -610,32 +622,6 @@ void TestICenterWidget::busyLineGoesAway()
     timer->setInterval(1);
     QTRY_COMPARE(panel->tipsText(), QString());
     QCOMPARE(Fixture::commandNames(), QStringList({StartRequest, RefreshChannel}));
-}
-
-void TestICenterWidget::languageChangeRetranslates()
-{
-    enterHeldPage();
-    auto* panel = m_page->takeOverPanel();
-    panel->setText(QStringLiteral("Someone else is at the controls."));
-    panel->setBtnText(QStringLiteral("Grab"));
-    QCOMPARE(panel->btnText(), QStringLiteral("Grab"));
-    const int before = m_page->retranslations;
-    QEvent change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(m_page.get(), &change);
-    QCOMPARE(m_page->retranslations, before + 1);
-    QCOMPARE(panel->btnText(), QStringLiteral("Take over"));
-    QCOMPARE(panel->text(), HeldText);
-}
-
-void TestICenterWidget::statusIsLogged()
-{
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
-    enterHeldPage();
-    QTest::ignoreMessage(QtDebugMsg, "Take over button clicked.");
-    QTest::ignoreMessage(
-        QtDebugMsg, "Take over: is master control 0, is takeover cmd execute finished 0, tips Please wait...");
-    clickButton();
-    QLoggingCategory::setFilterRules(QString());
 }
 
 QTEST_MAIN(TestICenterWidget)
