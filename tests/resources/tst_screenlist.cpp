@@ -220,8 +220,12 @@ class tst_ScreenList : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        Vireo::Fixture::reset();
+        Vireo::Fixture::makeActiveDevice();
+    }
+    void cleanup() { Vireo::Fixture::reset(); }
 
     void order_data();
     void order();
@@ -257,17 +261,6 @@ private slots:
     void enableButton();
     void typeMask();
 };
-
-void tst_ScreenList::init()
-{
-    Vireo::Fixture::reset();
-    Vireo::Fixture::makeActiveDevice();
-}
-
-void tst_ScreenList::cleanup()
-{
-    Vireo::Fixture::reset();
-}
 
 void tst_ScreenList::order_data()
 {
@@ -679,9 +672,9 @@ void tst_ScreenList::customDragHotSpotIsZero()
 void tst_ScreenList::noDragWhen_data()
 {
     QTest::addColumn<QString>("condition");
-    QTest::newRow("right button held") << QStringLiteral("right");
-    QTest::newRow("list disabled") << QStringLiteral("disabled");
-    QTest::newRow("drags switched off") << QStringLiteral("off");
+    QTest::newRow("right button held") << "right";
+    QTest::newRow("list disabled") << "disabled";
+    QTest::newRow("drags switched off") << "off";
 }
 
 void tst_ScreenList::noDragWhen()
@@ -756,9 +749,9 @@ void tst_ScreenList::vanishing_data()
 {
     QTest::addColumn<QString>("what");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("screen") << QStringLiteral("screen") << QString::fromLatin1(NoScreenWarning);
-    QTest::newRow("device") << QStringLiteral("device")
-                            << QStringLiteral("screen start drag has faied. The device model is nullptr.");
+    QTest::newRow("screen") << "screen" << QString::fromLatin1(NoScreenWarning);
+    QTest::newRow("device") << "device"
+                            << "screen start drag has faied. The device model is nullptr.";
 }
 
 void tst_ScreenList::vanishing()
@@ -822,12 +815,11 @@ void tst_ScreenList::buttonTexts_data()
     QTest::addColumn<QStringList>("contents");
 
     QTest::newRow("AUX screen with outputs and layers")
-        << AUX << QStringLiteral("Aux wall") << true << Helper::formatFramerate(QSize(3840, 1080), 59.94f, true)
-        << QStringList {
-               QStringLiteral("2 Ouputs"), QStringLiteral("3 Layers"), QStringLiteral("Mosaic Area:3840*1080")};
+        << AUX << "Aux wall" << true << Helper::formatFramerate(QSize(3840, 1080), 59.94f, true)
+        << QStringList {"2 Ouputs", "3 Layers", "Mosaic Area:3840*1080"};
     QTest::newRow("regular screen without outputs")
-        << Regular << QStringLiteral("Wall") << false << Helper::formatFramerate(QSize(1920, 1080), 0.f, false)
-        << QStringList {QStringLiteral("0 Layers"), QStringLiteral("0 Ouputs"), QStringLiteral("N/A")};
+        << Regular << "Wall" << false << Helper::formatFramerate(QSize(1920, 1080), 0.f, false)
+        << QStringList {"0 Layers", "0 Ouputs", "N/A"};
 }
 
 void tst_ScreenList::buttonTexts()
