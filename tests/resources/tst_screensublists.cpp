@@ -133,8 +133,12 @@ class tst_ScreenSubLists : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        Vireo::Fixture::reset();
+        Vireo::Fixture::makeActiveDevice();
+    }
+    void cleanup() { Vireo::Fixture::reset(); }
 
     void listSettings_data();
     void listSettings();
@@ -152,17 +156,6 @@ private slots:
     void deleteKey();
 };
 
-void tst_ScreenSubLists::init()
-{
-    Vireo::Fixture::reset();
-    Vireo::Fixture::makeActiveDevice();
-}
-
-void tst_ScreenSubLists::cleanup()
-{
-    Vireo::Fixture::reset();
-}
-
 void tst_ScreenSubLists::listSettings_data()
 {
     QTest::addColumn<QString>("kind");
@@ -173,12 +166,12 @@ void tst_ScreenSubLists::listSettings_data()
     QTest::addColumn<Qt::ScrollBarPolicy>("scrollPolicy");
     QTest::addColumn<bool>("drags");
 
-    QTest::newRow("sample") << QStringLiteral("sample") << Qt::Vertical << QList<int> {} << QMargins() << 0
-                            << Qt::ScrollBarAsNeeded << false;
-    QTest::newRow("general") << QStringLiteral("general") << Qt::Horizontal << QList<int> {0, 1, 3, 4} << QMargins()
-                             << 8 << Qt::ScrollBarAlwaysOff << false;
-    QTest::newRow("detail") << QStringLiteral("detail") << Qt::Vertical << QList<int> {1, 3} << QMargins(0, 0, 1, 0)
-                            << 0 << Qt::ScrollBarAlwaysOff << true;
+    QTest::newRow("sample") << "sample" << Qt::Vertical << QList<int> {} << QMargins() << 0 << Qt::ScrollBarAsNeeded
+                            << false;
+    QTest::newRow("general") << "general" << Qt::Horizontal << QList<int> {0, 1, 3, 4} << QMargins() << 8
+                             << Qt::ScrollBarAlwaysOff << false;
+    QTest::newRow("detail") << "detail" << Qt::Vertical << QList<int> {1, 3} << QMargins(0, 0, 1, 0) << 0
+                            << Qt::ScrollBarAlwaysOff << true;
 }
 
 void tst_ScreenSubLists::listSettings()
@@ -235,16 +228,12 @@ void tst_ScreenSubLists::buttonLooks_data()
     QTest::addColumn<QStringList>("properties");
     QTest::addColumn<QStringList>("hidden"); // "rate", "video", "close", "content"
 
-    QTest::newRow("sample") << QStringLiteral("sample") << QSize(160, 80) << false << true
-                            << QStringList {QStringLiteral("navigationbarlistindexes")}
-                            << QStringList {QStringLiteral("rate"), QStringLiteral("video"), QStringLiteral("close"),
-                                   QStringLiteral("content")};
-    QTest::newRow("general") << QStringLiteral("general") << QSize(184, 82) << true << true
-                             << QStringList {QStringLiteral("isGeneralModel"), QStringLiteral("isScreenGeneralMode")}
-                             << QStringList {QStringLiteral("rate"), QStringLiteral("video")};
-    QTest::newRow("detail") << QStringLiteral("detail") << QSize(280, 82) << true << false
-                            << QStringList {QStringLiteral("isDetailModel"), QStringLiteral("isScreenDetailMode")}
-                            << QStringList {QStringLiteral("close"), QStringLiteral("content")};
+    QTest::newRow("sample") << "sample" << QSize(160, 80) << false << true << QStringList {"navigationbarlistindexes"}
+                            << QStringList {"rate", "video", "close", "content"};
+    QTest::newRow("general") << "general" << QSize(184, 82) << true << true
+                             << QStringList {"isGeneralModel", "isScreenGeneralMode"} << QStringList {"rate", "video"};
+    QTest::newRow("detail") << "detail" << QSize(280, 82) << true << false
+                            << QStringList {"isDetailModel", "isScreenDetailMode"} << QStringList {"close", "content"};
 }
 
 void tst_ScreenSubLists::buttonLooks()
@@ -385,9 +374,8 @@ void tst_ScreenSubLists::detailNames_data()
 {
     QTest::addColumn<int>("sceneMask");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("both scenes") << int(SceneType::AllSceneType)
-                                 << QStringList {QStringLiteral("Front-PGM"), QStringLiteral("Front-PVW")};
-    QTest::newRow("no scene") << int(SceneType::Invalid) << QStringList {QStringLiteral("Front")};
+    QTest::newRow("both scenes") << int(SceneType::AllSceneType) << QStringList {"Front-PGM", "Front-PVW"};
+    QTest::newRow("no scene") << int(SceneType::Invalid) << QStringList {"Front"};
 }
 
 void tst_ScreenSubLists::detailNames()
