@@ -490,9 +490,9 @@ void TestICenterWidget::failedTakeOver_data()
     QTest::addColumn<QString>("error");
 
     QTest::newRow("no answer") << false << false << QString();
-    QTest::newRow("request refused") << true << false << QStringLiteral("Connection lost");
+    QTest::newRow("request refused") << true << false << "Connection lost";
     QTest::newRow("request refused without text") << true << false << QString();
-    QTest::newRow("request completes with failure") << false << true << QStringLiteral("Denied by the other client");
+    QTest::newRow("request completes with failure") << false << true << "Denied by the other client";
 }
 
 void TestICenterWidget::failedTakeOver()
