@@ -255,9 +255,7 @@ private slots:
     void buttonTexts();
     void longNameIsElided();
     void buttonChildren();
-    void checkedNameProperty();
     void expiredScreenEmptiesButton();
-    void closeButtonReachesHost();
     void enableButton();
     void typeMask();
 };
@@ -876,8 +874,10 @@ void tst_ScreenList::longNameIsElided()
 void tst_ScreenList::buttonChildren()
 {
     addScreen(Regular, 1, 0);
+    addScreen(Regular, 2, 1);
     PlainScreenList list(Regular, SceneType::PGM);
-    auto* button = list.buttons().first();
+    const auto buttons = list.buttons();
+    auto* button = buttons.first();
     QVERIFY(button->testAttribute(Qt::WA_AcceptTouchEvents));
     QVERIFY(nameLabel(button));
     QCOMPARE(nameLabel(button)->property("isChecked"), QVariant(false));
@@ -899,20 +899,21 @@ void tst_ScreenList::buttonChildren()
         }
     }
     QVERIFY(foundVideo);
-}
 
-void tst_ScreenList::checkedNameProperty()
-{
-    addScreen(Regular, 1, 0);
-    addScreen(Regular, 2, 1);
-    PlainScreenList list(Regular, SceneType::PGM);
-    const auto buttons = list.buttons();
+    // The name shows the checked state.
     buttons.at(0)->setChecked(true);
     QCOMPARE(nameLabel(buttons.at(0))->property("isChecked"), QVariant(true));
     QCOMPARE(nameLabel(buttons.at(1))->property("isChecked"), QVariant(false));
     buttons.at(1)->setChecked(true); // the strip's group is exclusive
     QCOMPARE(nameLabel(buttons.at(0))->property("isChecked"), QVariant(false));
     QCOMPARE(nameLabel(buttons.at(1))->property("isChecked"), QVariant(true));
+
+    // The close button reaches the host, not the device.
+    QSignalSpy closed(&list, &ScreenListWidget::screenItemCloseClicked);
+    closeButtonOf(buttons.at(1))->click();
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(closed.at(0).at(0).value<std::weak_ptr<Screen>>().lock()->screenId(), quint8(2));
+    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
 }
 
 void tst_ScreenList::expiredScreenEmptiesButton()
@@ -934,18 +935,6 @@ void tst_ScreenList::expiredScreenEmptiesButton()
     for (auto* label : button->findChildren<QLabel*>())
         QCOMPARE(label->text(), QString());
     QCOMPARE(nameLabel(button)->toolTip(), QString());
-}
-
-void tst_ScreenList::closeButtonReachesHost()
-{
-    addScreen(Regular, 1, 0);
-    addScreen(Regular, 2, 1);
-    PlainScreenList list(Regular, SceneType::PGM);
-    QSignalSpy closed(&list, &ScreenListWidget::screenItemCloseClicked);
-    closeButtonOf(list.buttons().at(1))->click();
-    QCOMPARE(closed.count(), 1);
-    QCOMPARE(closed.at(0).at(0).value<std::weak_ptr<Screen>>().lock()->screenId(), quint8(2));
-    QVERIFY(Vireo::Fixture::commandLog().isEmpty());
 }
 
 void tst_ScreenList::enableButton()
