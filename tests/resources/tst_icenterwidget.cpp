@@ -33,6 +33,9 @@ const QString StartRequest = QStringLiteral("ParallelManager::startParallelReque
 const QString RefreshChannel = QStringLiteral("Device::refreshDeviceChannel");
 const QString PleaseWait = QStringLiteral("Please wait...");
 const QString Busy = QStringLiteral("The device is busy. Please try again later.");
+const QString HeldText =
+    QStringLiteral("The current device is already under control. If you want to operate, please click take over now.");
+const QColor LiveButton(230, 112, 7);
 
 DeviceClientInfo client(std::array<uint8_t, 4> ip, uint16_t port)
 {
@@ -101,10 +104,10 @@ private slots:
     void init();
     void cleanup();
 
-    void pageBeforeEntering();
-    void enteringCreatesOnePanelOverThePage();
-    void leavingHidesThePanel();
-    void panelLook();
+    void pageBeforeAndAfterEntering();
+    void veilGoesDuringAttempt_data();
+    void veilGoesDuringAttempt();
+    void panelLookAndTexts();
     void pictureAndButtonPlacement_data();
     void pictureAndButtonPlacement();
     void clientList_data();
@@ -113,8 +116,6 @@ private slots:
     void buttonRelease();
     void clientTimerFollowsThePanel();
     void takeOverSendsOneControlRequest();
-    void ticksEndTheAttempt();
-    void wonTakeOverHidesThePanel();
     void liveDeviceGrantsControl();
     void failedTakeOver_data();
     void failedTakeOver();
@@ -123,8 +124,6 @@ private slots:
     void deviceVanishesWhileRequestPending();
     void activeDeviceChangesDuringAttempt();
     void busyLineGoesAway();
-    void languageChangeRetranslates();
-    void statusIsLogged();
 
 private:
     // Shows a page of 800 x 600 on a device held by another client, entered.
@@ -169,7 +168,7 @@ void TestICenterWidget::clickButton()
     QTest::mouseClick(panel, Qt::LeftButton, {}, centre);
 }
 
-void TestICenterWidget::pageBeforeEntering()
+void TestICenterWidget::pageBeforeAndAfterEntering()
 {
     QCOMPARE(m_page->id(), ZK::Utils::Id("Page.Resources"));
     QVERIFY(m_page->isLevave());
@@ -184,10 +183,8 @@ void TestICenterWidget::pageBeforeEntering()
     QCOMPARE(m_page->updates, before + 2);
     m_page->setMode("Other");
     QCOMPARE(m_page->id(), ZK::Utils::Id("Page.Resources"));
-}
 
-void TestICenterWidget::enteringCreatesOnePanelOverThePage()
-{
+    // Entering, even twice, makes one panel over the whole page.
     m_page->show();
     m_page->enterWindow();
     m_page->enterWindow();
@@ -202,25 +199,46 @@ void TestICenterWidget::enteringCreatesOnePanelOverThePage()
     QCOMPARE(panels.first()->geometry(), QRect(0, 0, 1024, 700));
 }
 
-void TestICenterWidget::leavingHidesThePanel()
+void TestICenterWidget::veilGoesDuringAttempt_data()
 {
+    QTest::addColumn<bool>("won"); // else the page is left
+    QTest::newRow("page left") << false;
+    QTest::newRow("control won") << true;
+}
+
+void TestICenterWidget::veilGoesDuringAttempt()
+{
+    QFETCH(bool, won);
     enterHeldPage();
     clickButton();
     QCOMPARE(m_page->readControlClientsTimes(), 0);
-    m_page->leaveWindow();
-    QVERIFY(m_page->isLevave());
+    if (won) {
+        // After a reading the device reports the new controller, then the request completes.
+        m_page->readControlClientsTimerTimeout();
+        Fixture::activeDevice()->setClientControlList({client({10, 0, 0, 5}, 5000)});
+        reportMasterControl(true);
+        QVERIFY(Fixture::completeParallelRequest(0, {true, QString(), 0}));
+    } else {
+        m_page->leaveWindow();
+        QVERIFY(m_page->isLevave());
+    }
     QVERIFY(!m_page->takeOverPanel()->isVisible());
     QCOMPARE(m_page->readControlClientsTimes(), -1);
     QVERIFY(!m_page->clientsTimer()->isActive());
+    QCOMPARE(Fixture::commandNames(), QStringList {StartRequest});
 
-    // Back on the page, the earlier attempt is forgotten: no status line, the button is live.
-    m_page->enterWindow();
+    // Back on the page, or losing control later, brings the veil back with a live button and no
+    // stale status: the earlier attempt is forgotten.
+    if (won)
+        reportMasterControl(false);
+    else
+        m_page->enterWindow();
     QVERIFY(m_page->takeOverPanel()->isVisible());
     QCOMPARE(m_page->takeOverPanel()->tipsText(), QString());
-    QCOMPARE(buttonColour(m_page->takeOverPanel()), QColor(230, 112, 7));
+    QCOMPARE(buttonColour(m_page->takeOverPanel()), LiveButton);
 }
 
-void TestICenterWidget::panelLook()
+void TestICenterWidget::panelLookAndTexts()
 {
     enterHeldPage();
     auto* panel = m_page->takeOverPanel();
@@ -230,14 +248,23 @@ void TestICenterWidget::panelLook()
     QVERIFY(panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!panel->isWindow());
     QCOMPARE(panel->btnText(), QStringLiteral("Take over"));
-    QCOMPARE(panel->text(),
-        QStringLiteral(
-            "The current device is already under control. If you want to operate, please click take over now."));
+    QCOMPARE(panel->text(), HeldText);
+
+    // A language change sets both texts again.
+    panel->setText(QStringLiteral("Someone else is at the controls."));
+    panel->setBtnText(QStringLiteral("Grab"));
+    QCOMPARE(panel->btnText(), QStringLiteral("Grab"));
+    const int before = m_page->retranslations;
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(m_page.get(), &change);
+    QCOMPARE(m_page->retranslations, before + 1);
+    QCOMPARE(panel->btnText(), QStringLiteral("Take over"));
+    QCOMPARE(panel->text(), HeldText);
 
     // The page is dimmed: a corner far from everything drawn is black at alpha 200.
     const QImage image = panel->grab().toImage();
     QCOMPARE(image.pixelColor(2, 2), QColor(0, 0, 0, 200));
-    QCOMPARE(buttonColour(panel), QColor(230, 112, 7));
+    QCOMPARE(buttonColour(panel), LiveButton);
 
     // During an attempt the button turns grey.
     clickButton();
@@ -412,7 +439,13 @@ void TestICenterWidget::takeOverSendsOneControlRequest()
     enterHeldPage();
     auto* panel = m_page->takeOverPanel();
     QSignalSpy spy(panel, &TakeOverPanelWidget::signalTakeOverButtonClicked);
+    // The press and the state it leads to are logged.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+    QTest::ignoreMessage(QtDebugMsg, "Take over button clicked.");
+    QTest::ignoreMessage(
+        QtDebugMsg, "Take over: is master control 0, is takeover cmd execute finished 0, tips Please wait...");
     clickButton();
+    QLoggingCategory::setFilterRules(QString());
     QCOMPARE(spy.count(), 1);
     QCOMPARE(m_page->readControlClientsTimes(), 0);
     QCOMPARE(panel->tipsText(), PleaseWait);
@@ -434,52 +467,6 @@ void TestICenterWidget::takeOverSendsOneControlRequest()
     QCOMPARE(Fixture::parallelRequestCount(), 1);
 }
 
-void TestICenterWidget::ticksEndTheAttempt()
-{
-    enterHeldPage();
-    auto* panel = m_page->takeOverPanel();
-    clickButton();
-
-    const QList<int> states {1, 2, -1, -1};
-    const QStringList tips {PleaseWait, PleaseWait, Busy, Busy};
-    for (int i = 0; i < states.size(); ++i) {
-        m_page->readControlClientsTimerTimeout();
-        QCOMPARE(m_page->readControlClientsTimes(), states.at(i));
-        QCOMPARE(panel->tipsText(), tips.at(i));
-    }
-    // Once the attempt is over the device is asked once to refresh its channel.
-    QCOMPARE(Fixture::commandNames(), QStringList({StartRequest, RefreshChannel}));
-    QCOMPARE(buttonColour(panel), QColor(230, 112, 7));
-
-    // The button works again and starts a fresh attempt.
-    clickButton();
-    QCOMPARE(m_page->readControlClientsTimes(), 0);
-    QCOMPARE(panel->tipsText(), PleaseWait);
-    QCOMPARE(Fixture::parallelRequestCount(), 2);
-}
-
-void TestICenterWidget::wonTakeOverHidesThePanel()
-{
-    enterHeldPage();
-    clickButton();
-    m_page->readControlClientsTimerTimeout();
-
-    // The device reports the new controller, then the request completes.
-    Fixture::activeDevice()->setClientControlList({client({10, 0, 0, 5}, 5000)});
-    reportMasterControl(true);
-    QVERIFY(Fixture::completeParallelRequest(0, {true, QString(), 0}));
-    QVERIFY(!m_page->takeOverPanel()->isVisible());
-    QCOMPARE(m_page->readControlClientsTimes(), -1);
-    QVERIFY(!m_page->clientsTimer()->isActive());
-    QCOMPARE(Fixture::commandNames(), QStringList {StartRequest});
-
-    // Losing control later brings the veil back with a live button and no stale status.
-    reportMasterControl(false);
-    QVERIFY(m_page->takeOverPanel()->isVisible());
-    QCOMPARE(m_page->takeOverPanel()->tipsText(), QString());
-    QCOMPARE(buttonColour(m_page->takeOverPanel()), QColor(230, 112, 7));
-}
-
 void TestICenterWidget::liveDeviceGrantsControl()
 {
     // A device that answers by itself, as the gallery's simulated processor does.
@@ -499,36 +486,53 @@ void TestICenterWidget::liveDeviceGrantsControl()
 void TestICenterWidget::failedTakeOver_data()
 {
     QTest::addColumn<bool>("refused"); // the request could not be started
+    QTest::addColumn<bool>("answered"); // the request completes with a failure
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("request refused") << true << QStringLiteral("Connection lost");
-    QTest::newRow("request refused without text") << true << QString();
-    QTest::newRow("request completes with failure") << false << QStringLiteral("Denied by the other client");
+    QTest::newRow("no answer") << false << false << QString();
+    QTest::newRow("request refused") << true << false << "Connection lost";
+    QTest::newRow("request refused without text") << true << false << QString();
+    QTest::newRow("request completes with failure") << false << true << "Denied by the other client";
 }
 
 void TestICenterWidget::failedTakeOver()
 {
     QFETCH(bool, refused);
+    QFETCH(bool, answered);
     QFETCH(QString, error);
     enterHeldPage();
+    auto* panel = m_page->takeOverPanel();
     if (refused) {
         Fixture::setCommandResult(StartRequest, false, error);
         QTest::ignoreMessage(
             QtWarningMsg, qPrintable(QStringLiteral("Write device control request failed . Error msg : ") + error));
     }
     clickButton();
-    if (!refused)
+    if (answered)
         QVERIFY(Fixture::completeParallelRequest(0, {false, error, 1}));
 
     // Either way the attempt stays under way until the ticks end it, and then says busy.
     QCOMPARE(m_page->readControlClientsTimes(), 0);
-    QCOMPARE(m_page->takeOverPanel()->tipsText(), PleaseWait);
-    for (int i = 0; i < 3; ++i)
+    QCOMPARE(panel->tipsText(), PleaseWait);
+    const QList<int> states {1, 2, -1, -1};
+    const QStringList tips {PleaseWait, PleaseWait, Busy, Busy};
+    for (int i = 0; i < states.size(); ++i) {
         m_page->readControlClientsTimerTimeout();
-    QCOMPARE(m_page->readControlClientsTimes(), -1);
-    QVERIFY(m_page->takeOverPanel()->isVisible());
-    QCOMPARE(m_page->takeOverPanel()->tipsText(), Busy);
+        QCOMPARE(m_page->readControlClientsTimes(), states.at(i));
+        QCOMPARE(panel->tipsText(), tips.at(i));
+    }
+    QVERIFY(panel->isVisible());
+    // Once the attempt is over the device is asked once to refresh its channel.
     QCOMPARE(Fixture::commandNames(), QStringList({StartRequest, RefreshChannel}));
+    QCOMPARE(buttonColour(panel), LiveButton);
+
+    // The button works again and starts a fresh attempt.
+    Fixture::clearCommandResults();
+    const int requests = Fixture::parallelRequestCount();
+    clickButton();
+    QCOMPARE(m_page->readControlClientsTimes(), 0);
+    QCOMPARE(panel->tipsText(), PleaseWait);
+    QCOMPARE(Fixture::parallelRequestCount(), requests + 1);
 }
 
 void TestICenterWidget::noActiveDevice()
@@ -607,12 +611,10 @@ void TestICenterWidget::busyLineGoesAway()
 {
     enterHeldPage();
     clickButton();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         m_page->readControlClientsTimerTimeout();
+    // Readings after the attempt keep the busy line until its own timer ends it.
     auto* panel = m_page->takeOverPanel();
-    QCOMPARE(panel->tipsText(), Busy);
-    // Further readings keep the line until its own timer ends it.
-    m_page->readControlClientsTimerTimeout();
     QCOMPARE(panel->tipsText(), Busy);
     auto* timer = panel->findChild<QTimer*>(QStringLiteral("enableTakeOverButtonTimer"));
     QVERIFY(timer);
@@ -620,34 +622,6 @@ void TestICenterWidget::busyLineGoesAway()
     timer->setInterval(1);
     QTRY_COMPARE(panel->tipsText(), QString());
     QCOMPARE(Fixture::commandNames(), QStringList({StartRequest, RefreshChannel}));
-}
-
-void TestICenterWidget::languageChangeRetranslates()
-{
-    enterHeldPage();
-    auto* panel = m_page->takeOverPanel();
-    panel->setText(QStringLiteral("Someone else is at the controls."));
-    panel->setBtnText(QStringLiteral("Grab"));
-    QCOMPARE(panel->btnText(), QStringLiteral("Grab"));
-    const int before = m_page->retranslations;
-    QEvent change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(m_page.get(), &change);
-    QCOMPARE(m_page->retranslations, before + 1);
-    QCOMPARE(panel->btnText(), QStringLiteral("Take over"));
-    QCOMPARE(panel->text(),
-        QStringLiteral(
-            "The current device is already under control. If you want to operate, please click take over now."));
-}
-
-void TestICenterWidget::statusIsLogged()
-{
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
-    enterHeldPage();
-    QTest::ignoreMessage(QtDebugMsg, "Take over button clicked.");
-    QTest::ignoreMessage(
-        QtDebugMsg, "Take over: is master control 0, is takeover cmd execute finished 0, tips Please wait...");
-    clickButton();
-    QLoggingCategory::setFilterRules(QString());
 }
 
 QTEST_MAIN(TestICenterWidget)

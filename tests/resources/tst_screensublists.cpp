@@ -20,7 +20,6 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include <functional>
 #include <memory>
 
 using namespace Vireo::BizModel;
@@ -31,16 +30,15 @@ namespace {
 
 const int Regular = Enum::Screen::RegularScreen;
 const int AUX = Enum::Screen::AUXScreen;
+const QString EmptyTip = QStringLiteral("No PVW and PGM available. Please add them on Screen page.");
 
-using ListFactory = std::function<ScreenListWidget*(QWidget*)>;
-
-ListFactory factoryOf(const QString& kind)
+ScreenListWidget* makeList(const QString& kind, QWidget* parent = nullptr)
 {
     if (kind == QLatin1String("sample"))
-        return [](QWidget* parent) -> ScreenListWidget* { return new ScreenSampleVListWidget(parent); };
+        return new ScreenSampleVListWidget(parent);
     if (kind == QLatin1String("general"))
-        return [](QWidget* parent) -> ScreenListWidget* { return new ScreenGeneralHListWidget(parent); };
-    return [](QWidget* parent) -> ScreenListWidget* { return new ScreenDetailVListWidget(parent); };
+        return new ScreenGeneralHListWidget(parent);
+    return new ScreenDetailVListWidget(parent);
 }
 
 QList<ScreenListContentButton*> buttonsOf(ScreenListWidget* list)
@@ -51,19 +49,25 @@ QList<ScreenListContentButton*> buttonsOf(ScreenListWidget* list)
     return buttons;
 }
 
-// Counts the layout requests its watched widgets receive.
-class LayoutRequestCounter : public QObject
+// Counts the events of one type that its watched objects receive, and lets them pass.
+class EventCounter : public QObject
 {
 public:
+    explicit EventCounter(QEvent::Type type)
+        : m_type(type)
+    { }
     int count = 0;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::LayoutRequest)
+        if (event->type() == m_type)
             ++count;
-        return QObject::eventFilter(watched, event);
+        return false;
     }
+
+private:
+    QEvent::Type m_type;
 };
 
 // The navigation buttons by their "NaviWidgetType" (0 add, 1 previous, 3 next, 4 clear).
@@ -96,6 +100,11 @@ QToolButton* closeButtonOf(QWidget* button)
     return nullptr;
 }
 
+QString nameOf(QWidget* button)
+{
+    return button->findChild<QWrapLabel*>(QStringLiteral("ScreenName"))->getText();
+}
+
 QList<QLabel*> contentLabelsOf(QWidget* button)
 {
     QList<QLabel*> labels;
@@ -116,29 +125,20 @@ std::weak_ptr<Device> activeDevice()
     return DeviceList::instance()->activedDevice();
 }
 
-// Sees whether a key press went past the list to its parent.
-class KeySeen : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress)
-            ++count;
-        return false;
-    }
-};
-
 } // namespace
+
+Q_DECLARE_METATYPE(QMargins)
 
 class tst_ScreenSubLists : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        Vireo::Fixture::reset();
+        Vireo::Fixture::makeActiveDevice();
+    }
+    void cleanup() { Vireo::Fixture::reset(); }
 
     void listSettings_data();
     void listSettings();
@@ -156,33 +156,22 @@ private slots:
     void deleteKey();
 };
 
-void tst_ScreenSubLists::init()
-{
-    Vireo::Fixture::reset();
-    Vireo::Fixture::makeActiveDevice();
-}
-
-void tst_ScreenSubLists::cleanup()
-{
-    Vireo::Fixture::reset();
-}
-
 void tst_ScreenSubLists::listSettings_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<Qt::Orientation>("orientation");
     QTest::addColumn<QList<int>>("visibleNavi"); // NaviWidgetType values
-    QTest::addColumn<QList<int>>("contentMargins"); // left, top, right, bottom
+    QTest::addColumn<QMargins>("contentMargins");
     QTest::addColumn<int>("contentSpacing");
     QTest::addColumn<Qt::ScrollBarPolicy>("scrollPolicy");
     QTest::addColumn<bool>("drags");
 
-    QTest::newRow("sample") << QStringLiteral("sample") << Qt::Vertical << QList<int> {} << QList<int> {0, 0, 0, 0} << 0
-                            << Qt::ScrollBarAsNeeded << false;
-    QTest::newRow("general") << QStringLiteral("general") << Qt::Horizontal << QList<int> {0, 1, 3, 4}
-                             << QList<int> {0, 0, 0, 0} << 8 << Qt::ScrollBarAlwaysOff << false;
-    QTest::newRow("detail") << QStringLiteral("detail") << Qt::Vertical << QList<int> {1, 3} << QList<int> {0, 0, 1, 0}
-                            << 0 << Qt::ScrollBarAlwaysOff << true;
+    QTest::newRow("sample") << "sample" << Qt::Vertical << QList<int> {} << QMargins() << 0 << Qt::ScrollBarAsNeeded
+                            << false;
+    QTest::newRow("general") << "general" << Qt::Horizontal << QList<int> {0, 1, 3, 4} << QMargins() << 8
+                             << Qt::ScrollBarAlwaysOff << false;
+    QTest::newRow("detail") << "detail" << Qt::Vertical << QList<int> {1, 3} << QMargins(0, 0, 1, 0) << 0
+                            << Qt::ScrollBarAlwaysOff << true;
 }
 
 void tst_ScreenSubLists::listSettings()
@@ -190,7 +179,7 @@ void tst_ScreenSubLists::listSettings()
     QFETCH(QString, kind);
     QFETCH(Qt::Orientation, orientation);
     QFETCH(QList<int>, visibleNavi);
-    QFETCH(QList<int>, contentMargins);
+    QFETCH(QMargins, contentMargins);
     QFETCH(int, contentSpacing);
     QFETCH(Qt::ScrollBarPolicy, scrollPolicy);
     QFETCH(bool, drags);
@@ -199,7 +188,7 @@ void tst_ScreenSubLists::listSettings()
     addScreen(Regular, 2, QStringLiteral("Back"));
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    ScreenListWidget* list = factoryOf(kind)(&window);
+    ScreenListWidget* list = makeList(kind, &window);
     layout->addWidget(list);
     window.resize(900, 600);
     list->initListWidgetItem(activeDevice(), Enum::Screen::AllScreenType, SceneType::AllSceneType);
@@ -213,8 +202,7 @@ void tst_ScreenSubLists::listSettings()
         QCOMPARE(!button->isHidden(), visibleNavi.contains(type));
     }
     QWidget* content = list->contentScrollArea()->widget();
-    const QMargins margins = content->layout()->contentsMargins();
-    QCOMPARE((QList<int> {margins.left(), margins.top(), margins.right(), margins.bottom()}), contentMargins);
+    QCOMPARE(content->layout()->contentsMargins(), contentMargins);
     QCOMPARE(content->layout()->spacing(), contentSpacing);
     QCOMPARE(orientation == Qt::Horizontal ? list->contentScrollArea()->horizontalScrollBarPolicy()
                                            : list->contentScrollArea()->verticalScrollBarPolicy(),
@@ -240,16 +228,12 @@ void tst_ScreenSubLists::buttonLooks_data()
     QTest::addColumn<QStringList>("properties");
     QTest::addColumn<QStringList>("hidden"); // "rate", "video", "close", "content"
 
-    QTest::newRow("sample") << QStringLiteral("sample") << QSize(160, 80) << false << true
-                            << QStringList {QStringLiteral("navigationbarlistindexes")}
-                            << QStringList {QStringLiteral("rate"), QStringLiteral("video"), QStringLiteral("close"),
-                                   QStringLiteral("content")};
-    QTest::newRow("general") << QStringLiteral("general") << QSize(184, 82) << true << true
-                             << QStringList {QStringLiteral("isGeneralModel"), QStringLiteral("isScreenGeneralMode")}
-                             << QStringList {QStringLiteral("rate"), QStringLiteral("video")};
-    QTest::newRow("detail") << QStringLiteral("detail") << QSize(280, 82) << true << false
-                            << QStringList {QStringLiteral("isDetailModel"), QStringLiteral("isScreenDetailMode")}
-                            << QStringList {QStringLiteral("close"), QStringLiteral("content")};
+    QTest::newRow("sample") << "sample" << QSize(160, 80) << false << true << QStringList {"navigationbarlistindexes"}
+                            << QStringList {"rate", "video", "close", "content"};
+    QTest::newRow("general") << "general" << QSize(184, 82) << true << true
+                             << QStringList {"isGeneralModel", "isScreenGeneralMode"} << QStringList {"rate", "video"};
+    QTest::newRow("detail") << "detail" << QSize(280, 82) << true << false
+                            << QStringList {"isDetailModel", "isScreenDetailMode"} << QStringList {"close", "content"};
 }
 
 void tst_ScreenSubLists::buttonLooks()
@@ -262,7 +246,7 @@ void tst_ScreenSubLists::buttonLooks()
     QFETCH(QStringList, hidden);
 
     addScreen(Regular, 1, QStringLiteral("Front"));
-    std::unique_ptr<ScreenListWidget> list(factoryOf(kind)(nullptr));
+    std::unique_ptr<ScreenListWidget> list(makeList(kind));
     list->initListWidgetItem(activeDevice(), Regular, SceneType::Invalid);
     QCOMPARE(list->itemCount(), 1);
     auto* button = buttonsOf(list.get()).first();
@@ -368,32 +352,30 @@ void tst_ScreenSubLists::detailEmptyTip()
     list.initListWidgetItem(activeDevice(), Enum::Screen::AllScreenType, SceneType::AllSceneType);
     auto* tip = list.findChild<QLabel*>(QStringLiteral("NaviSliderTipsLabel"));
     QVERIFY(tip);
-    QCOMPARE(tip->text(), QStringLiteral("No PVW and PGM available. Please add them on Screen page."));
+    QCOMPARE(tip->text(), EmptyTip);
     QVERIFY(!list.findChild<QWidget*>(QStringLiteral("NaviSliderTipsFrame"))->isHidden());
 
     addScreen(Regular, 1, QStringLiteral("Front"));
     list.initListWidgetItem(activeDevice(), Enum::Screen::AllScreenType, SceneType::AllSceneType);
     QVERIFY(list.findChild<QWidget*>(QStringLiteral("NaviSliderTipsFrame"))->isHidden());
     list.retranslateUi();
-    QCOMPARE(tip->text(), QStringLiteral("No PVW and PGM available. Please add them on Screen page."));
+    QCOMPARE(tip->text(), EmptyTip);
 
     // A language change sets the texts again: the tip and every button's texts.
     list.setTips(QStringLiteral("stale"));
     Vireo::Fixture::activeDevice()->findScreen(Regular, 1).lock()->setName(QStringLiteral("Renamed"));
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(&list, &change);
-    QCOMPARE(tip->text(), QStringLiteral("No PVW and PGM available. Please add them on Screen page."));
-    QCOMPARE(buttonsOf(&list).first()->findChild<QWrapLabel*>(QStringLiteral("ScreenName"))->getText(),
-        QStringLiteral("Renamed-PGM"));
+    QCOMPARE(tip->text(), EmptyTip);
+    QCOMPARE(nameOf(buttonsOf(&list).first()), QStringLiteral("Renamed-PGM"));
 }
 
 void tst_ScreenSubLists::detailNames_data()
 {
     QTest::addColumn<int>("sceneMask");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("both scenes") << int(SceneType::AllSceneType)
-                                 << QStringList {QStringLiteral("Front-PGM"), QStringLiteral("Front-PVW")};
-    QTest::newRow("no scene") << int(SceneType::Invalid) << QStringList {QStringLiteral("Front")};
+    QTest::newRow("both scenes") << int(SceneType::AllSceneType) << QStringList {"Front-PGM", "Front-PVW"};
+    QTest::newRow("no scene") << int(SceneType::Invalid) << QStringList {"Front"};
 }
 
 void tst_ScreenSubLists::detailNames()
@@ -405,7 +387,7 @@ void tst_ScreenSubLists::detailNames()
     list.initListWidgetItem(activeDevice(), Regular, sceneMask);
     QStringList shown;
     for (auto* button : buttonsOf(&list)) {
-        shown.append(button->findChild<QWrapLabel*>(QStringLiteral("ScreenName"))->getText());
+        shown.append(nameOf(button));
         QCOMPARE(button->findChild<QLabel*>(QStringLiteral("ScreenName"))->toolTip(), QStringLiteral("Front"));
     }
     QCOMPARE(shown, names);
@@ -415,7 +397,7 @@ void tst_ScreenSubLists::detailNames()
     list.resize(300, 400);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-    LayoutRequestCounter counter;
+    EventCounter counter(QEvent::LayoutRequest);
     for (auto* button : buttonsOf(&list))
         button->installEventFilter(&counter);
     list.initListWidgetItem(activeDevice(), Regular, sceneMask);
@@ -427,7 +409,7 @@ void tst_ScreenSubLists::detailNames()
     const QString longName = QStringLiteral("The main LED wall over the stage of the hall");
     Vireo::Fixture::activeDevice()->findScreen(Regular, 1).lock()->setName(longName);
     list.retranslateUi();
-    QCOMPARE(buttonsOf(&list).first()->findChild<QWrapLabel*>(QStringLiteral("ScreenName"))->getText(),
+    QCOMPARE(nameOf(buttonsOf(&list).first()),
         sceneMask == SceneType::Invalid ? longName : longName + QStringLiteral("-PGM"));
 }
 
@@ -525,7 +507,7 @@ void tst_ScreenSubLists::deleteKey()
         dev->setActivedScreen(dev->findScreen(Regular, 2));
 
     QWidget window;
-    KeySeen seen;
+    EventCounter seen(QEvent::KeyPress); // key presses that went past the list to its parent
     window.installEventFilter(&seen);
     auto* layout = new QVBoxLayout(&window);
     auto* list = new ScreenGeneralHListWidget(&window);
