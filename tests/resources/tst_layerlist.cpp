@@ -67,6 +67,20 @@ QStringList checkedNames(LayerBaseListWidget& list)
 }
 
 const QPoint Centre(80, 40);
+constexpr bool Shown = true;
+
+// A sample list of the programme layers, built at once for a screen or for the multiviewers,
+// shown first when asked.
+struct SampleList : LayerBaseSampleVListWidget
+{
+    template <typename ScreenPointer>
+    explicit SampleList(const ScreenPointer& screen, bool shown = false)
+    {
+        if (shown)
+            show();
+        initListWidgetItem(Fixture::activeDevice()->weak_from_this(), screen, LayerEnum::PGM);
+    }
+};
 
 std::weak_ptr<MVRScreen> mvrOf(Screen& screen)
 {
@@ -210,8 +224,7 @@ void tst_LayerList::ordering()
         break;
     }
 
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(names(list), expected);
     QCOMPARE(list.currentSceneType(), LayerEnum::PGM);
     QVERIFY(!list.isMultiViewerForm());
@@ -221,8 +234,7 @@ void tst_LayerList::sampleButtonLook()
 {
     auto screen = m_screen.lock();
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     auto* button = qobject_cast<LayerBaseSampleContentButton*>(shownButtons(list).value(0));
     QVERIFY(button);
     QCOMPARE(button->sizeHint(), QSize(160, 80));
@@ -242,8 +254,7 @@ void tst_LayerList::longNameIsElided()
 {
     const QString longName = QStringLiteral("A very long layer name that never fits the button");
     m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, longName);
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     auto* button = shownButtons(list).value(0);
     QVERIFY(nameOf(button).endsWith(QChar(0x2026)));
     QVERIFY(nameOf(button).size() < longName.size());
@@ -275,8 +286,7 @@ void tst_LayerList::selectionFromModel()
     Layer& c = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
     a.setSelected(true);
 
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(checkedNames(list), QStringList({"A"}));
 
     a.setSelected(false);
@@ -294,8 +304,7 @@ void tst_LayerList::selectionForAnotherScreenUnchecksAll()
     Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
     other.addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "other").setSelected(true);
 
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(checkedNames(list), QStringList({"A"}));
     list.selectedLayerBaseFromModel(other.weak_from_this(), {});
     QCOMPARE(checkedNames(list), QStringList());
@@ -309,8 +318,7 @@ void tst_LayerList::rebuildReusesButtons()
     auto screen = m_screen.lock();
     for (int i = 1; i <= 3; ++i)
         screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     const auto before = shownButtons(list);
 
     // The first layer goes, a new one comes at the end: same three widgets, new order of names.
@@ -330,8 +338,7 @@ void tst_LayerList::unchangedRebuildCreatesNoWidget()
         if (i % 50 == 0)
             screen->addCutLayer(layer, quint8(200 + i / 50), true);
     }
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     const auto before = shownButtons(list);
     const QStringList namesBefore = names(list);
     QCOMPARE(before.size(), screen->layers(LayerEnum::PGM, LayerEnum::AllLayerType).size());
@@ -348,8 +355,7 @@ void tst_LayerList::fewerLayersHideAndEmptySurplus()
     auto screen = m_screen.lock();
     for (int i = 1; i <= 4; ++i)
         screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     const auto all = shownButtons(list);
 
     screen->removeLayer(LayerEnum::PGM, 3);
@@ -386,8 +392,7 @@ void tst_LayerList::expiredDeviceOrScreenHidesAll()
 {
     QFETCH(bool, removeDevice);
     m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(list.itemCount(), 1);
 
     if (removeDevice)
@@ -419,9 +424,7 @@ void tst_LayerList::pressAndReleaseSelect()
     auto screen = m_screen.lock();
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
     screen->addLayer(LayerEnum::PGM, LayerEnum::AUX, 5, "five");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen, Shown);
     const auto buttons = shownButtons(list);
     const int ids[] = {3, 5};
 
@@ -465,9 +468,7 @@ void tst_LayerList::regularAndCutLayerOfOneNumberAreNotConfused()
     cut->setName("cut");
     cut->setCutLayerEnable(true);
 
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen, Shown);
     list.addLayerBaseFromModel(m_screen, cut);
     const auto buttons = shownButtons(list);
     QCOMPARE(names(list), QStringList({"regular", "Cut-cut"}));
@@ -488,9 +489,7 @@ void tst_LayerList::regularAndCutLayerOfOneNumberAreNotConfused()
 void tst_LayerList::moveBetweenPressAndReleaseCancels()
 {
     m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen, Shown);
     auto* button = shownButtons(list).at(0);
 
     press(button);
@@ -609,9 +608,7 @@ void tst_LayerList::vanishingBetweenPressMoveRelease()
     QFETCH(bool, moveAfter);
 
     m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen, Shown);
     QPointer<LayerBaseListContentButton> button = shownButtons(list).at(0);
 
     press(button);
@@ -640,8 +637,7 @@ void tst_LayerList::addCutLayerAfterItsFill()
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "B", "C"}));
 
     screen->addCutLayer(b, 9, true);
@@ -659,8 +655,7 @@ void tst_LayerList::addExistingLayerRefreshesIt()
 {
     auto screen = m_screen.lock();
     Layer& a = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     a.setName("renamed");
     list.addLayerBaseFromModel(m_screen, screen->findLayer(LayerEnum::PGM, 1));
     QCOMPARE(names(list), QStringList({"renamed"}));
@@ -682,8 +677,7 @@ void tst_LayerList::addRefusesWhatTheRebuildRefuses()
     QFETCH(QString, kind);
     auto screen = m_screen.lock();
     Layer& fill = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(list.itemCount(), 1);
 
     std::shared_ptr<Layer> foreign; // keeps a layer the screen does not own alive
@@ -767,8 +761,7 @@ void tst_LayerList::removeHidesTheButton()
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
     screen->addCutLayer(b, 9, true);
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "Fill-B", "Cut-Cut B"}));
 
     // Reported after the model dropped the layer (and its cut layer with it).
@@ -786,8 +779,7 @@ void tst_LayerList::removeCheckedLayerChecksNoOther()
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B").setSelected(true);
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(checkedNames(list), QStringList({"A", "B"}));
 
     std::weak_ptr<Layer> removed = screen->findLayer(LayerEnum::PGM, 1);
@@ -802,8 +794,7 @@ void tst_LayerList::removeForAnotherScreenIsSilent()
     auto screen = m_screen.lock();
     screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     list.removeLayerBaseFromModel(other.weak_from_this(), screen->findLayer(LayerEnum::PGM, 1));
     list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen->findLayer(LayerEnum::PGM, 1));
     QCOMPARE(names(list), QStringList({"A"}));
@@ -836,9 +827,7 @@ void tst_LayerList::multiViewerClickSelects()
     Screen& mvr2 = m_device->addScreen(Enum::Screen::MVRScreen, 2, "MVR 2");
     mvr1.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m1");
     mvr2.addLayer(LayerEnum::PGM, LayerEnum::MVR, 5, "m5");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, mvrOf(mvr1), LayerEnum::PGM);
+    SampleList list(mvrOf(mvr1), Shown);
     QCOMPARE(list.currentScreenBase().lock().get(), &mvr1);
 
     auto* button = shownButtons(list).at(1);
