@@ -167,6 +167,9 @@ private slots:
     void formsShareButtonsWithoutDoubleConnections();
 
 private:
+    // The regular screen every test starts with; the device keeps it.
+    Screen& screen() const { return *m_screen.lock(); }
+
     Device* m_device = nullptr;
     std::weak_ptr<Device> m_weakDevice;
     std::weak_ptr<Screen> m_screen;
@@ -203,24 +206,23 @@ void tst_LayerList::ordering()
     QFETCH(int, scenario);
     QFETCH(QStringList, expected);
 
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     switch (scenario) {
     case 0:
     case 1:
     case 2: {
-        Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+        Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
         if (scenario > 0)
-            screen->addCutLayer(b, 10, scenario == 1);
+            screen().addCutLayer(b, 10, scenario == 1);
         break;
     }
     case 3:
-        screen->addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "preview");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::BKG, 3, "background");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::AUX, 4, "AUX");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Logo, 5, "logo");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::MVR, 6, "MVR");
+        screen().addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "preview");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::BKG, 3, "background");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::AUX, 4, "AUX");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Logo, 5, "logo");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::MVR, 6, "MVR");
         break;
     }
 
@@ -232,8 +234,7 @@ void tst_LayerList::ordering()
 
 void tst_LayerList::sampleButtonLook()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     SampleList list(m_screen);
     auto* button = qobject_cast<LayerBaseSampleContentButton*>(shownButtons(list).value(0));
     QVERIFY(button);
@@ -253,7 +254,7 @@ void tst_LayerList::sampleButtonLook()
 void tst_LayerList::longNameIsElided()
 {
     const QString longName = QStringLiteral("A very long layer name that never fits the button");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, longName);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, longName);
     SampleList list(m_screen);
     auto* button = shownButtons(list).value(0);
     QVERIFY(nameOf(button).endsWith(QChar(0x2026)));
@@ -263,11 +264,10 @@ void tst_LayerList::longNameIsElided()
 
 void tst_LayerList::selectionFromRebuild()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C").setSelected(true);
-    screen->addLayer(LayerEnum::PVW, LayerEnum::Regular, 4, "D").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C").setSelected(true);
+    screen().addLayer(LayerEnum::PVW, LayerEnum::Regular, 4, "D").setSelected(true);
 
     LayerBaseSampleVListWidget list;
     QSignalSpy toggled(&list, &LayerBaseListWidget::itemToggled);
@@ -280,10 +280,9 @@ void tst_LayerList::selectionFromRebuild()
 
 void tst_LayerList::selectionFromModel()
 {
-    auto screen = m_screen.lock();
-    Layer& a = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    Layer& c = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+    Layer& a = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    Layer& c = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
     a.setSelected(true);
 
     SampleList list(m_screen);
@@ -299,8 +298,7 @@ void tst_LayerList::selectionFromModel()
 
 void tst_LayerList::selectionForAnotherScreenUnchecksAll()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
     Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
     other.addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "other").setSelected(true);
 
@@ -315,15 +313,14 @@ void tst_LayerList::selectionForAnotherScreenUnchecksAll()
 
 void tst_LayerList::rebuildReusesButtons()
 {
-    auto screen = m_screen.lock();
     for (int i = 1; i <= 3; ++i)
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
     SampleList list(m_screen);
     const auto before = shownButtons(list);
 
     // The first layer goes, a new one comes at the end: same three widgets, new order of names.
-    screen->removeLayer(LayerEnum::PGM, 1);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "L4");
+    screen().removeLayer(LayerEnum::PGM, 1);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "L4");
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(names(list), QStringList({"L2", "L3", "L4"}));
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 3);
@@ -332,16 +329,15 @@ void tst_LayerList::rebuildReusesButtons()
 
 void tst_LayerList::unchangedRebuildCreatesNoWidget()
 {
-    auto screen = m_screen.lock();
     for (int i = 1; i <= 200; ++i) {
-        Layer& layer = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
+        Layer& layer = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
         if (i % 50 == 0)
-            screen->addCutLayer(layer, quint8(200 + i / 50), true);
+            screen().addCutLayer(layer, quint8(200 + i / 50), true);
     }
     SampleList list(m_screen);
     const auto before = shownButtons(list);
     const QStringList namesBefore = names(list);
-    QCOMPARE(before.size(), screen->layers(LayerEnum::PGM, LayerEnum::AllLayerType).size());
+    QCOMPARE(before.size(), screen().layers(LayerEnum::PGM, LayerEnum::AllLayerType).size());
 
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), before.size());
@@ -352,14 +348,13 @@ void tst_LayerList::unchangedRebuildCreatesNoWidget()
 
 void tst_LayerList::fewerLayersHideAndEmptySurplus()
 {
-    auto screen = m_screen.lock();
     for (int i = 1; i <= 4; ++i)
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
     SampleList list(m_screen);
     const auto all = shownButtons(list);
 
-    screen->removeLayer(LayerEnum::PGM, 3);
-    screen->removeLayer(LayerEnum::PGM, 4);
+    screen().removeLayer(LayerEnum::PGM, 3);
+    screen().removeLayer(LayerEnum::PGM, 4);
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(names(list), QStringList({"L1", "L2"}));
     QCOMPARE(list.hiddenContentButtonCount(), 2);
@@ -372,9 +367,9 @@ void tst_LayerList::fewerLayersHideAndEmptySurplus()
     }
 
     // More layers again: the hidden buttons come back before any new one is made.
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "L5");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 6, "L6");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "L7");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "L5");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 6, "L6");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "L7");
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(names(list), QStringList({"L1", "L2", "L5", "L6", "L7"}));
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 5);
@@ -391,7 +386,7 @@ void tst_LayerList::expiredDeviceOrScreenHidesAll_data()
 void tst_LayerList::expiredDeviceOrScreenHidesAll()
 {
     QFETCH(bool, removeDevice);
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     SampleList list(m_screen);
     QCOMPARE(list.itemCount(), 1);
 
@@ -421,9 +416,8 @@ void tst_LayerList::pressAndReleaseSelect()
     QFETCH(int, released);
     QFETCH(bool, selects);
 
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::AUX, 5, "five");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::AUX, 5, "five");
     SampleList list(m_screen, Shown);
     const auto buttons = shownButtons(list);
     const int ids[] = {3, 5};
@@ -439,10 +433,9 @@ void tst_LayerList::pressAndReleaseSelect()
 void tst_LayerList::liveSelectionRoundTrip()
 {
     Fixture::setLiveMode(true);
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "five").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "seven");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "five").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "seven");
     LayerBaseSampleVListWidget list;
     list.show();
     // As a host does: the model's selection notifications come back to the list.
@@ -461,8 +454,7 @@ void tst_LayerList::liveSelectionRoundTrip()
 
 void tst_LayerList::regularAndCutLayerOfOneNumberAreNotConfused()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "regular");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "regular");
     // A cut layer numbered like the regular one, reported by the model.
     auto cut = std::make_shared<Layer>(m_screen, LayerEnum::PGM, LayerEnum::Cut, 3);
     cut->setName("cut");
@@ -488,7 +480,7 @@ void tst_LayerList::regularAndCutLayerOfOneNumberAreNotConfused()
 
 void tst_LayerList::moveBetweenPressAndReleaseCancels()
 {
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
     SampleList list(m_screen, Shown);
     auto* button = shownButtons(list).at(0);
 
@@ -524,7 +516,7 @@ void tst_LayerList::releaseOffTheButtonClicksOnce()
     QFETCH(QPoint, releaseAt);
     Screen& mvr = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
     mvr.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "window");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "two");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "two");
     LayerBaseSampleVListWidget list;
     list.show();
     if (multiViewer)
@@ -557,7 +549,7 @@ void tst_LayerList::rebindBetweenPressAndReleaseSelectsNothing()
 {
     QFETCH(bool, multiViewer);
     Screen& second = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "first's");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "first's");
     second.addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "second's");
     Screen& mvr1 = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
     Screen& mvr2 = m_device->addScreen(Enum::Screen::MVRScreen, 2, "MVR 2");
@@ -607,13 +599,13 @@ void tst_LayerList::vanishingBetweenPressMoveRelease()
     QFETCH(QString, what);
     QFETCH(bool, moveAfter);
 
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
     SampleList list(m_screen, Shown);
     QPointer<LayerBaseListContentButton> button = shownButtons(list).at(0);
 
     press(button);
     if (what == "layer")
-        QVERIFY(m_screen.lock()->removeLayer(LayerEnum::PGM, 3));
+        QVERIFY(screen().removeLayer(LayerEnum::PGM, 3));
     else if (what == "screen")
         QVERIFY(m_device->removeScreen(Enum::Screen::RegularScreen, 1));
     else
@@ -633,31 +625,29 @@ void tst_LayerList::vanishingBetweenPressMoveRelease()
 
 void tst_LayerList::addCutLayerAfterItsFill()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
     SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "B", "C"}));
 
-    screen->addCutLayer(b, 9, true);
-    list.addLayerBaseFromModel(m_screen, screen->findLayer(LayerEnum::PGM, 9));
+    screen().addCutLayer(b, 9, true);
+    list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, 9));
     QCOMPARE(names(list).at(2), QStringLiteral("Cut-Cut B"));
     QCOMPARE(names(list).size(), 4);
     // An added regular layer goes to the end.
-    Layer& d = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "D");
-    list.addLayerBaseFromModel(m_screen, screen->findLayer(LayerEnum::PGM, d.layerId()));
+    Layer& d = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "D");
+    list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, d.layerId()));
     QCOMPARE(names(list), QStringList({"A", "B", "Cut-Cut B", "C", "D"}));
     QVERIFY(Fixture::commandLog().isEmpty());
 }
 
 void tst_LayerList::addExistingLayerRefreshesIt()
 {
-    auto screen = m_screen.lock();
-    Layer& a = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& a = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     SampleList list(m_screen);
     a.setName("renamed");
-    list.addLayerBaseFromModel(m_screen, screen->findLayer(LayerEnum::PGM, 1));
+    list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, 1));
     QCOMPARE(names(list), QStringList({"renamed"}));
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 1);
 }
@@ -675,25 +665,24 @@ void tst_LayerList::addRefusesWhatTheRebuildRefuses_data()
 void tst_LayerList::addRefusesWhatTheRebuildRefuses()
 {
     QFETCH(QString, kind);
-    auto screen = m_screen.lock();
-    Layer& fill = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& fill = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     SampleList list(m_screen);
     QCOMPARE(list.itemCount(), 1);
 
     std::shared_ptr<Layer> foreign; // keeps a layer the screen does not own alive
     std::weak_ptr<Layer> added;
     if (kind == "bkg") {
-        screen->addLayer(LayerEnum::PGM, LayerEnum::BKG, 2, "bkg");
-        added = screen->findLayer(LayerEnum::PGM, 2);
+        screen().addLayer(LayerEnum::PGM, LayerEnum::BKG, 2, "bkg");
+        added = screen().findLayer(LayerEnum::PGM, 2);
     } else if (kind == "logo") {
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Logo, 2, "logo");
-        added = screen->findLayer(LayerEnum::PGM, 2);
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Logo, 2, "logo");
+        added = screen().findLayer(LayerEnum::PGM, 2);
     } else if (kind == "scene") {
-        screen->addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "pvw");
-        added = screen->findLayer(LayerEnum::PVW, 2);
+        screen().addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "pvw");
+        added = screen().findLayer(LayerEnum::PVW, 2);
     } else if (kind == "cut") {
-        screen->addCutLayer(fill, 2, false);
-        added = screen->findLayer(LayerEnum::PGM, 2);
+        screen().addCutLayer(fill, 2, false);
+        added = screen().findLayer(LayerEnum::PGM, 2);
     } else {
         Screen& aux = m_device->addScreen(Enum::Screen::AUXScreen, 5, "AUX");
         foreign = std::make_shared<Layer>(aux.weak_from_this(), LayerEnum::PGM, LayerEnum::Regular, 7);
@@ -757,16 +746,15 @@ void tst_LayerList::addWarnings()
 
 void tst_LayerList::removeHidesTheButton()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    screen->addCutLayer(b, 9, true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    screen().addCutLayer(b, 9, true);
     SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "Fill-B", "Cut-Cut B"}));
 
     // Reported after the model dropped the layer (and its cut layer with it).
-    std::weak_ptr<Layer> removed = screen->findLayer(LayerEnum::PGM, 2);
-    QVERIFY(screen->removeLayer(LayerEnum::PGM, 2));
+    std::weak_ptr<Layer> removed = screen().findLayer(LayerEnum::PGM, 2);
+    QVERIFY(screen().removeLayer(LayerEnum::PGM, 2));
     QVERIFY(removed.expired());
     list.removeLayerBaseFromModel(m_screen, removed);
     QCOMPARE(names(list), QStringList({"A"}));
@@ -775,15 +763,14 @@ void tst_LayerList::removeHidesTheButton()
 
 void tst_LayerList::removeCheckedLayerChecksNoOther()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
     SampleList list(m_screen);
     QCOMPARE(checkedNames(list), QStringList({"A", "B"}));
 
-    std::weak_ptr<Layer> removed = screen->findLayer(LayerEnum::PGM, 1);
-    QVERIFY(screen->removeLayer(LayerEnum::PGM, 1));
+    std::weak_ptr<Layer> removed = screen().findLayer(LayerEnum::PGM, 1);
+    QVERIFY(screen().removeLayer(LayerEnum::PGM, 1));
     list.removeLayerBaseFromModel(m_screen, removed);
     QCOMPARE(names(list), QStringList({"B", "C"}));
     QCOMPARE(checkedNames(list), QStringList({"B"}));
@@ -791,12 +778,11 @@ void tst_LayerList::removeCheckedLayerChecksNoOther()
 
 void tst_LayerList::removeForAnotherScreenIsSilent()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
     SampleList list(m_screen);
-    list.removeLayerBaseFromModel(other.weak_from_this(), screen->findLayer(LayerEnum::PGM, 1));
-    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen->findLayer(LayerEnum::PGM, 1));
+    list.removeLayerBaseFromModel(other.weak_from_this(), screen().findLayer(LayerEnum::PGM, 1));
+    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen().findLayer(LayerEnum::PGM, 1));
     QCOMPARE(names(list), QStringList({"A"}));
 }
 
@@ -808,7 +794,7 @@ void tst_LayerList::multiViewerForm()
     mvr1.addLayer(LayerEnum::PVW, LayerEnum::MVR, 2, "pvw");
     mvr2.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m2").setSelected(true);
     mvr2.addLayer(LayerEnum::PGM, LayerEnum::MVR, 3, "m3").setSelected(true);
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::MVR, 4, "regular screen's");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::MVR, 4, "regular screen's");
 
     LayerBaseSampleVListWidget list;
     list.initListWidgetItem(m_weakDevice, mvrOf(mvr2), LayerEnum::PVW);
@@ -841,8 +827,8 @@ void tst_LayerList::formsShareButtonsWithoutDoubleConnections()
     Screen& mvr = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
     mvr.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m1");
     mvr.addLayer(LayerEnum::PGM, LayerEnum::MVR, 2, "m2");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "four");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "four");
     const auto mvrWeak = mvrOf(mvr);
 
     LayerBaseSampleVListWidget list;
