@@ -561,21 +561,18 @@ void tst_OutputList::buttonSignals()
     QSignalSpy pressed(button, &OutputListContentButton::outputPressed);
     QSignalSpy released(button, &OutputListContentButton::outputReleased);
     QSignalSpy doubled(button, &OutputListContentButton::outputDoubleClicked);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(pressed.count(), 1);
-    QCOMPARE(pressed.at(0).at(0).toUInt(), 6u);
-    QCOMPARE(released.count(), 1);
-    Vireo::Test::sendMouse(button, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    QCOMPARE(doubled.count(), 1);
-    QCOMPARE(doubled.at(0).at(0).toUInt(), 6u);
-    QCOMPARE(pressed.count(), 1);
-
-    device()->removeOutput(6);
-    QTest::mouseClick(button, Qt::LeftButton);
-    Vireo::Test::sendMouse(button, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    QCOMPARE(pressed.count(), 1);
-    QCOMPARE(released.count(), 1);
-    QCOMPARE(doubled.count(), 1);
+    // Once the output is gone, the button reports nothing more.
+    for (const bool removed : {false, true}) {
+        if (removed)
+            device()->removeOutput(6);
+        QTest::mouseClick(button, Qt::LeftButton);
+        Vireo::Test::sendMouse(button, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+        // A double click is not a second press.
+        for (QSignalSpy* spy : {&pressed, &released, &doubled}) {
+            QCOMPARE(spy->count(), 1);
+            QCOMPARE(spy->at(0).at(0).toUInt(), 6u);
+        }
+    }
 }
 
 void tst_OutputList::dragPayload_data()
