@@ -201,8 +201,6 @@ private slots:
     void dragPayload();
     void dragAfterWanderingInsideTheStrip();
     void noDragThroughAnEdgeThatIsNotAllowed();
-    void vanishedPressWarnsAndDoesNotDrag_data();
-    void vanishedPressWarnsAndDoesNotDrag();
     void spentPressDragsNothingMore_data();
     void spentPressDragsNothingMore();
     void unreportedReleaseLeavesNoPressBehind();
@@ -710,60 +708,36 @@ void tst_InputList::noDragThroughAnEdgeThatIsNotAllowed()
     QCOMPARE(dragsOf(list).size(), 1);
 }
 
-void tst_InputList::vanishedPressWarnsAndDoesNotDrag_data()
-{
-    QTest::addColumn<bool>("deviceGone");
-    QTest::addColumn<QString>("warning");
-    QTest::newRow("input gone") << false << "input model is nullptr, input id is 5";
-    QTest::newRow("device gone") << true << "device model is nullptr.";
-}
-
-void tst_InputList::vanishedPressWarnsAndDoesNotDrag()
-{
-    QFETCH(bool, deviceGone);
-    QFETCH(QString, warning);
-
-    addInputs({5u, 6u});
-    ShownList list;
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    press(list.findContentButton(5));
-    if (deviceGone)
-        Vireo::Fixture::removeActiveDevice();
-    else
-        device()->removeInput(5);
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 0);
-
-    // The press is spent: nothing more is attempted or logged.
-    LogCatcher log;
-    moveOutLeft(list);
-    QCOMPARE(log.warnings(), QStringList());
-    QCOMPARE(dragsOf(list).size(), 0);
-}
-
 void tst_InputList::spentPressDragsNothingMore_data()
 {
     QTest::addColumn<QString>("spentBy");
+    QTest::addColumn<QString>("warning");
     QTest::addColumn<int>("drags");
-    QTest::newRow("a drag") << "drag" << 1;
-    QTest::newRow("its release") << "release" << 0;
+    QTest::addColumn<int>("dragsOfANewPress");
+    QTest::newRow("a drag") << "drag" << QString() << 1 << 2;
+    QTest::newRow("its release") << "release" << QString() << 0 << 1;
     // The release never came; the next press lands on another input's capture button, which takes
     // it for itself.
-    QTest::newRow("a press on another input's capture button") << "capture" << 0;
-    QTest::newRow("a move while drags are disabled") << "disabled" << 0;
+    QTest::newRow("a press on another input's capture button") << "capture" << QString() << 0 << 1;
+    QTest::newRow("a move while drags are disabled") << "disabled" << QString() << 0 << 1;
+    QTest::newRow("the input vanished") << "input"
+                                        << "input model is nullptr, input id is 5" << 0 << 0;
+    QTest::newRow("the device vanished") << "device"
+                                         << "device model is nullptr." << 0 << 0;
 }
 
 void tst_InputList::spentPressDragsNothingMore()
 {
     QFETCH(QString, spentBy);
+    QFETCH(QString, warning);
     QFETCH(int, drags);
+    QFETCH(int, dragsOfANewPress);
 
-    addInputs({1u, 2u});
+    addInputs({5u, 6u});
     ShownList list;
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-    InputListContentButton* button = list.findContentButton(1);
-    auto* capture = list.findContentButton(2)->findChild<QToolButton*>(QStringLiteral("buttonCapture"));
+    InputListContentButton* button = list.findContentButton(5);
+    auto* capture = list.findContentButton(6)->findChild<QToolButton*>(QStringLiteral("buttonCapture"));
     QVERIFY(capture);
     list.isEnableDrag(spentBy != QLatin1String("disabled"));
     press(button);
@@ -771,17 +745,24 @@ void tst_InputList::spentPressDragsNothingMore()
         release(button);
     else if (spentBy == QLatin1String("capture"))
         press(capture);
+    else if (spentBy == QLatin1String("input"))
+        device()->removeInput(5);
+    else if (spentBy == QLatin1String("device"))
+        Vireo::Fixture::removeActiveDevice();
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
     moveOutLeft(list);
     QCOMPARE(dragsOf(list).size(), drags);
 
-    // Later moves (with drags enabled again) start nothing and log nothing; a new press drags.
+    // Later moves (with drags enabled again) start nothing and log nothing.
     list.isEnableDrag(true);
     LogCatcher log;
     moveOutLeft(list);
     Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(-40, 60), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(dragsOf(list).size(), drags);
     QCOMPARE(log.warnings(), QStringList());
-    QCOMPARE(dragOut(list, button).size(), drags + 1);
+    // A new press drags again, while its input is there.
+    QCOMPARE(dragOut(list, button).size(), dragsOfANewPress);
 }
 
 // The pressed input vanishes, so its button reports no release; the input comes back and the host
