@@ -530,10 +530,7 @@ void tst_LayerList::releaseOffTheButtonClicksOnce()
     release(button, releaseAt);
     QCOMPARE(released.count(), 1);
     QCOMPARE(clicked.count(), 1);
-    if (multiViewer)
-        compareLog({layerSelected(1, {1})});
-    else
-        compareLog({layerSelected(1, {2})});
+    compareLog({layerSelected(1, {multiViewer ? 1 : 2})});
 }
 
 void tst_LayerList::rebindBetweenPressAndReleaseSelectsNothing_data()
