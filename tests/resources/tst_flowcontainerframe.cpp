@@ -41,6 +41,15 @@ void fill(FlowContainerFrame& frame, int count)
         frame.addContentButton(presetItem(&frame));
 }
 
+// Fills the frame, sizes and shows it: whether it came on screen.
+bool showFilled(FlowContainerFrame& frame, int count, const QSize& size)
+{
+    fill(frame, count);
+    frame.resize(size);
+    frame.show();
+    return QTest::qWaitForWindowExposed(&frame);
+}
+
 QScrollBar* scrollBar(FlowContainerFrame& frame)
 {
     return frame.contentScrollArea()->verticalScrollBar();
@@ -145,10 +154,7 @@ void TestFlowContainerFrame::pageArithmetic()
 void TestFlowContainerFrame::initcurrentPageScrollsToThePage()
 {
     FlowContainerFrame frame(0, 0, 0);
-    fill(frame, 240);
-    frame.resize(940, 651 + 36);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(showFilled(frame, 240, QSize(940, 651 + 36)));
     frame.setPageIndex(3);
     const int rows = frame.calPCcurrentPage();
     QVERIFY(rows > 0);
@@ -227,10 +233,7 @@ void TestFlowContainerFrame::removingAButtonRenumbersTheGroup()
 void TestFlowContainerFrame::previousAtTheTopChangesNothing()
 {
     FlowContainerFrame frame(0, 0, 0);
-    fill(frame, 40);
-    frame.resize(940, 500);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(showFilled(frame, 40, QSize(940, 500)));
     frame.setPageIndex(1);
     QVERIFY(scrollBar(frame)->maximum() > 0);
     QCOMPARE(scrollBar(frame)->value(), 0);
@@ -243,10 +246,7 @@ void TestFlowContainerFrame::previousAtTheTopChangesNothing()
 void TestFlowContainerFrame::nextStepsAConsolePageUntilTheEnd()
 {
     FlowContainerFrame frame(0, 0, 0);
-    fill(frame, 40); // 10 rows of 4
-    frame.resize(940, 600);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(showFilled(frame, 40, QSize(940, 600))); // 10 rows of 4
     frame.setPageIndex(1);
     QScrollBar* bar = scrollBar(frame);
     QVERIFY(bar->maximum() > 868);
@@ -295,10 +295,7 @@ void TestFlowContainerFrame::fewButtonsDoNotPage()
 void TestFlowContainerFrame::navigationButtonsFollowTheScrollPosition()
 {
     FlowContainerFrame frame(0, 0, 0);
-    fill(frame, 40);
-    frame.resize(940, 500);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(showFilled(frame, 40, QSize(940, 500)));
     QToolButton* prev = naviButton(frame, "NaviButtonTop");
     QToolButton* next = naviButton(frame, "NaviButtonBottom");
     QScrollBar* bar = scrollBar(frame);

@@ -29,6 +29,11 @@ Device* device()
     return Vireo::Fixture::activeDevice();
 }
 
+std::weak_ptr<Device> weakDevice()
+{
+    return device()->weak_from_this();
+}
+
 // Inputs sit on slot 1 (index 0) of a sub-card, connectors numbered from the key.
 Input& addInput(quint32 key, bool active = true)
 {
@@ -54,6 +59,12 @@ QToolButton* captureButton(QWidget* button)
     return button->findChild<QToolButton*>(QStringLiteral("buttonCapture"));
 }
 
+// A list of the active device's inputs, built at once.
+struct BuiltList : InputDetailVListWidget
+{
+    BuiltList() { initListWidgetItem(weakDevice()); }
+};
+
 QString captureBase(quint32 key)
 {
     return QStringLiteral("%1-%2-Capture")
@@ -78,11 +89,8 @@ private slots:
 
     void captureNames_data();
     void captureNames();
-    void captureRecord();
-    void captureSignalIsEmitted();
     void captureRefusals_data();
     void captureRefusals();
-    void captureWithoutDevice();
     void captureOfARebuiltButtonCapturesNothing();
 };
 
@@ -133,7 +141,7 @@ void tst_InputDetailList::listSetUp()
 void tst_InputDetailList::buttonLooks()
 {
     addInput(2);
-    auto dev = device()->weak_from_this();
+    auto dev = weakDevice();
     InputDetailContentButton detail(dev, device()->findInput(2), {});
     InputGeneralContentButton general(dev, device()->findInput(2), {});
     InputSampleContentButton sample(dev, device()->findInput(2), {});
@@ -168,7 +176,7 @@ void tst_InputDetailList::buttonLooks()
 void tst_InputDetailList::sampleSignalStyle()
 {
     addInput(1, true);
-    InputSampleContentButton sample(device()->weak_from_this(), device()->findInput(1), {});
+    InputSampleContentButton sample(weakDevice(), device()->findInput(1), {});
     QLabel* name = labelWith(&sample, "isInterfaceName");
     sample.updateUIStyleSheet();
     QVERIFY(name->property("isHasSignal").toBool());
@@ -187,21 +195,20 @@ void tst_InputDetailList::signalLossMovesButtonDown()
 {
     for (quint32 key : {1u, 2u, 3u, 4u})
         addInput(key);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
+    BuiltList list;
     QCOMPARE(indexTexts(list), (QStringList {"2", "3", "4", "5"}));
     const int children = list.findChildren<InputListContentButton*>().size();
 
     auto input = device()->findInput(3);
     input.lock()->setActive(false);
-    list.slotInterfaceSignalChanged(device()->weak_from_this(), input);
+    list.slotInterfaceSignalChanged(weakDevice(), input);
     QCOMPARE(indexTexts(list), (QStringList {"2", "3", "5", "4"}));
     QCOMPARE(labelWith(list.findContentButton(3), "isInterfaceRadio")->text(), QStringLiteral("No Signal"));
     QCOMPARE(list.findChildren<InputListContentButton*>().size(), children);
 
     // Regaining the signal puts it back in key order.
     input.lock()->setActive(true);
-    list.slotInterfaceSignalChanged(device()->weak_from_this(), input);
+    list.slotInterfaceSignalChanged(weakDevice(), input);
     QCOMPARE(indexTexts(list), (QStringList {"2", "3", "4", "5"}));
     QCOMPARE(list.itemCount(), 4);
 }
@@ -210,14 +217,13 @@ void tst_InputDetailList::signalChangeWithStaleButtonsIsRefused()
 {
     addInput(1);
     addInput(2);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
+    BuiltList list;
     addInput(0);
     auto input = device()->findInput(2);
     input.lock()->setActive(false);
     QTest::ignoreMessage(
         QtWarningMsg, "error: content button count is error. existContentButtons: 2 validInputs count:3");
-    list.slotInterfaceSignalChanged(device()->weak_from_this(), input);
+    list.slotInterfaceSignalChanged(weakDevice(), input);
     QCOMPARE(indexTexts(list), (QStringList {"2", "3"}));
     // The changed button itself is still refreshed.
     QCOMPARE(labelWith(list.findContentButton(2), "isInterfaceRadio")->text(), QStringLiteral("No Signal"));
@@ -226,84 +232,68 @@ void tst_InputDetailList::signalChangeWithStaleButtonsIsRefused()
 void tst_InputDetailList::updateSingleButton()
 {
     addInput(1);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
+    BuiltList list;
     device()->findInput(1).lock()->setName(QStringLiteral("Renamed"));
-    list.updateInputListContentButton(device()->weak_from_this(), device()->findInput(1));
+    list.updateInputListContentButton(weakDevice(), device()->findInput(1));
     QCOMPARE(labelWith(list.findContentButton(1), "isInterfaceName")->toolTip(), QStringLiteral("Renamed"));
     // An expired interface changes nothing.
-    list.updateInputListContentButton(device()->weak_from_this(), std::weak_ptr<Interface>());
+    list.updateInputListContentButton(weakDevice(), std::weak_ptr<Interface>());
     QCOMPARE(list.itemCount(), 1);
 }
 
 void tst_InputDetailList::captureNames_data()
 {
+    QTest::addColumn<bool>("otherCard");
     QTest::addColumn<int>("existing");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("none yet") << 0 << "01";
-    QTest::newRow("two taken") << 2 << "03";
-    QTest::newRow("nine taken") << 9 << "10";
-    QTest::newRow("ten taken") << 10 << "11";
+    QTest::newRow("none yet") << false << 0 << "01";
+    QTest::newRow("two taken") << false << 2 << "03";
+    QTest::newRow("nine taken") << false << 9 << "10";
+    QTest::newRow("ten taken") << false << 10 << "11";
+    QTest::newRow("key 70000 on the second card") << true << 0 << "01";
 }
 
+// One click on a capture button: one request, named after the slot and the connector, for a
+// temporary file taken from the input.
 void tst_InputDetailList::captureNames()
 {
+    QFETCH(bool, otherCard);
     QFETCH(int, existing);
     QFETCH(QString, suffix);
 
     addInput(1);
+    quint32 key = 1;
+    QString base = captureBase(1);
+    if (otherCard) {
+        device()->addSubCard(1, 0x4455);
+        key = 70000;
+        const Vireo::ProtoModel::s_InterfaceID id {1, 2, 0};
+        device()
+            ->addInput(key, id, Enum::Interface::HDMI_2_0, QStringLiteral("Far"))
+            .setSignal(QSize(1280, 720), 60.f, false);
+        base = QStringLiteral("%1-3-Capture").arg(Helper::getSlotDescription(device()->modelId(), 1, false));
+    }
     for (int n = 1; n <= existing; ++n)
-        device()->addFile(
-            Enum::File::BKG, 100 + n, captureBase(1) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
+        device()->addFile(Enum::File::BKG, 100 + n, base + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
     // A picture of another file type with the next name does not count.
-    device()->addFile(
-        Enum::File::LOGO, 99, captureBase(1) + QStringLiteral("%1").arg(existing + 1, 2, 10, QLatin1Char('0')));
+    device()->addFile(Enum::File::LOGO, 99, base + QStringLiteral("%1").arg(existing + 1, 2, 10, QLatin1Char('0')));
 
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
+    BuiltList list;
+    auto* button = qobject_cast<InputDetailContentButton*>(list.findContentButton(key));
+    QVERIFY(button);
+    QSignalSpy clicked(button, &InputDetailContentButton::signalCaptureButtonClicked);
     QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
-    QTest::mouseClick(captureButton(list.findContentButton(1)), Qt::LeftButton);
+    QTest::mouseClick(captureButton(button), Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
     QCOMPARE(spy.count(), 1);
-    const auto record = spy.at(0).at(0).value<s_CreateImageFile>();
-    QCOMPARE(QString::fromStdString(record.general.name), captureBase(1) + suffix);
-}
-
-void tst_InputDetailList::captureRecord()
-{
-    addInput(3);
-    device()->addSubCard(1, 0x4455);
-    const Vireo::ProtoModel::s_InterfaceID id {1, 2, 0};
-    device()
-        ->addInput(70000, id, Enum::Interface::HDMI_2_0, QStringLiteral("Far"))
-        .setSignal(QSize(1280, 720), 60.f, false);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
-    QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
-    QTest::mouseClick(captureButton(list.findContentButton(70000)), Qt::LeftButton);
-    QCOMPARE(spy.count(), 1);
-    const auto record = spy.at(0).at(0).value<s_CreateImageFile>();
-    QCOMPARE(QString::fromStdString(record.general.name),
-        QStringLiteral("%1-3-Capture01").arg(Helper::getSlotDescription(device()->modelId(), 1, false)));
-    QCOMPARE(record.source.id, 70000u);
+    const s_CreateImageFile record = spy.at(0).at(0).value<s_CreateImageFile>();
+    QCOMPARE(QString::fromStdString(record.general.name), base + suffix);
+    QCOMPARE(record.source.id, key);
     QCOMPARE(record.source.type, int(Enum::File::InputCapture));
     QCOMPARE(record.source.zoomRatio, 1);
     QCOMPARE(record.fileId, 0);
     QCOMPARE(record.fileType, int(Enum::File::TempFile));
     QVERIFY(record.binaryData.empty());
-}
-
-void tst_InputDetailList::captureSignalIsEmitted()
-{
-    addInput(1);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
-    auto* button = qobject_cast<InputDetailContentButton*>(list.findContentButton(1));
-    QVERIFY(button);
-    QSignalSpy clicked(button, &InputDetailContentButton::signalCaptureButtonClicked);
-    QSignalSpy capture(DeviceList::instance(), &DeviceList::signalCaptureImage);
-    QTest::mouseClick(captureButton(button), Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(capture.count(), 1);
 }
 
 void tst_InputDetailList::captureRefusals_data()
@@ -314,8 +304,9 @@ void tst_InputDetailList::captureRefusals_data()
     QTest::newRow("signal lost") << "inactive" << notActive;
     QTest::newRow("overloaded") << "overload" << notActive;
     QTest::newRow("input removed") << "removed" << notActive;
-    QTest::newRow("no sub-card") << "nosubcard"
-                                 << "Capture input failed: no sub-card in the input's slot.";
+    const QString noSubCard = QStringLiteral("Capture input failed: no sub-card in the input's slot.");
+    QTest::newRow("no sub-card") << "nosubcard" << noSubCard;
+    QTest::newRow("no active device") << "nodevice" << QStringLiteral("The device is null");
 }
 
 void tst_InputDetailList::captureRefusals()
@@ -324,8 +315,7 @@ void tst_InputDetailList::captureRefusals()
     QFETCH(QString, warning);
 
     addInput(1);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
+    BuiltList list;
     QToolButton* capture = captureButton(list.findContentButton(1));
     QVERIFY(capture->isEnabled());
 
@@ -336,24 +326,13 @@ void tst_InputDetailList::captureRefusals()
         device()->findInput(1).lock()->setOverLoad(true);
     else if (change == QLatin1String("removed"))
         device()->removeInput(1);
-    else
+    else if (change == QLatin1String("nosubcard"))
         device()->removeSubCard(0);
+    else
+        DeviceList::instance()->setActivedDevice(std::weak_ptr<Device>());
 
     QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
     QTest::ignoreMessage(QtWarningMsg, warning.toUtf8().constData());
-    QTest::mouseClick(capture, Qt::LeftButton);
-    QCOMPARE(spy.count(), 0);
-}
-
-void tst_InputDetailList::captureWithoutDevice()
-{
-    addInput(1);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
-    QToolButton* capture = captureButton(list.findContentButton(1));
-    QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
-    DeviceList::instance()->setActivedDevice(std::weak_ptr<Device>());
-    QTest::ignoreMessage(QtWarningMsg, "The device is null");
     QTest::mouseClick(capture, Qt::LeftButton);
     QCOMPARE(spy.count(), 0);
 }
@@ -364,8 +343,7 @@ void tst_InputDetailList::captureOfARebuiltButtonCapturesNothing()
 {
     addInput(1);
     addInput(2);
-    InputDetailVListWidget list;
-    list.initListWidgetItem(device()->weak_from_this());
+    BuiltList list;
     QAbstractButton* first = list.getContentButtons().at(0);
     QCOMPARE(labelWith(first, "isInterfaceKeyNo")->text(), QStringLiteral("2"));
     QToolButton* capture = captureButton(first);
@@ -374,7 +352,7 @@ void tst_InputDetailList::captureOfARebuiltButtonCapturesNothing()
 
     Vireo::Test::sendMouse(capture, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
     device()->removeInput(1);
-    list.initListWidgetItem(device()->weak_from_this());
+    list.initListWidgetItem(weakDevice());
     QCOMPARE(list.getContentButtons().at(0), first);
     QCOMPARE(labelWith(first, "isInterfaceKeyNo")->text(), QStringLiteral("3"));
     QTest::ignoreMessage(QtWarningMsg, "Capture input failed: the button shows another input than the one pressed.");

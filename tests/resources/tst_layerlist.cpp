@@ -67,6 +67,20 @@ QStringList checkedNames(LayerBaseListWidget& list)
 }
 
 const QPoint Centre(80, 40);
+constexpr bool Shown = true;
+
+// A sample list of the programme layers, built at once for a screen or for the multiviewers,
+// shown first when asked.
+struct SampleList : LayerBaseSampleVListWidget
+{
+    template <typename ScreenPointer>
+    explicit SampleList(const ScreenPointer& screen, bool shown = false)
+    {
+        if (shown)
+            show();
+        initListWidgetItem(Fixture::activeDevice()->weak_from_this(), screen, LayerEnum::PGM);
+    }
+};
 
 std::weak_ptr<MVRScreen> mvrOf(Screen& screen)
 {
@@ -153,6 +167,9 @@ private slots:
     void formsShareButtonsWithoutDoubleConnections();
 
 private:
+    // The regular screen every test starts with; the device keeps it.
+    Screen& screen() const { return *m_screen.lock(); }
+
     Device* m_device = nullptr;
     std::weak_ptr<Device> m_weakDevice;
     std::weak_ptr<Screen> m_screen;
@@ -189,29 +206,27 @@ void tst_LayerList::ordering()
     QFETCH(int, scenario);
     QFETCH(QStringList, expected);
 
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     switch (scenario) {
     case 0:
     case 1:
     case 2: {
-        Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+        Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
         if (scenario > 0)
-            screen->addCutLayer(b, 10, scenario == 1);
+            screen().addCutLayer(b, 10, scenario == 1);
         break;
     }
     case 3:
-        screen->addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "preview");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::BKG, 3, "background");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::AUX, 4, "AUX");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Logo, 5, "logo");
-        screen->addLayer(LayerEnum::PGM, LayerEnum::MVR, 6, "MVR");
+        screen().addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "preview");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::BKG, 3, "background");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::AUX, 4, "AUX");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Logo, 5, "logo");
+        screen().addLayer(LayerEnum::PGM, LayerEnum::MVR, 6, "MVR");
         break;
     }
 
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(names(list), expected);
     QCOMPARE(list.currentSceneType(), LayerEnum::PGM);
     QVERIFY(!list.isMultiViewerForm());
@@ -219,10 +234,8 @@ void tst_LayerList::ordering()
 
 void tst_LayerList::sampleButtonLook()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    SampleList list(m_screen);
     auto* button = qobject_cast<LayerBaseSampleContentButton*>(shownButtons(list).value(0));
     QVERIFY(button);
     QCOMPARE(button->sizeHint(), QSize(160, 80));
@@ -241,9 +254,8 @@ void tst_LayerList::sampleButtonLook()
 void tst_LayerList::longNameIsElided()
 {
     const QString longName = QStringLiteral("A very long layer name that never fits the button");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, longName);
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, longName);
+    SampleList list(m_screen);
     auto* button = shownButtons(list).value(0);
     QVERIFY(nameOf(button).endsWith(QChar(0x2026)));
     QVERIFY(nameOf(button).size() < longName.size());
@@ -252,11 +264,10 @@ void tst_LayerList::longNameIsElided()
 
 void tst_LayerList::selectionFromRebuild()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C").setSelected(true);
-    screen->addLayer(LayerEnum::PVW, LayerEnum::Regular, 4, "D").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C").setSelected(true);
+    screen().addLayer(LayerEnum::PVW, LayerEnum::Regular, 4, "D").setSelected(true);
 
     LayerBaseSampleVListWidget list;
     QSignalSpy toggled(&list, &LayerBaseListWidget::itemToggled);
@@ -269,14 +280,12 @@ void tst_LayerList::selectionFromRebuild()
 
 void tst_LayerList::selectionFromModel()
 {
-    auto screen = m_screen.lock();
-    Layer& a = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    Layer& c = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+    Layer& a = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    Layer& c = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
     a.setSelected(true);
 
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(checkedNames(list), QStringList({"A"}));
 
     a.setSelected(false);
@@ -289,13 +298,11 @@ void tst_LayerList::selectionFromModel()
 
 void tst_LayerList::selectionForAnotherScreenUnchecksAll()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
     Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
     other.addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "other").setSelected(true);
 
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     QCOMPARE(checkedNames(list), QStringList({"A"}));
     list.selectedLayerBaseFromModel(other.weak_from_this(), {});
     QCOMPARE(checkedNames(list), QStringList());
@@ -306,16 +313,14 @@ void tst_LayerList::selectionForAnotherScreenUnchecksAll()
 
 void tst_LayerList::rebuildReusesButtons()
 {
-    auto screen = m_screen.lock();
     for (int i = 1; i <= 3; ++i)
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
+    SampleList list(m_screen);
     const auto before = shownButtons(list);
 
     // The first layer goes, a new one comes at the end: same three widgets, new order of names.
-    screen->removeLayer(LayerEnum::PGM, 1);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "L4");
+    screen().removeLayer(LayerEnum::PGM, 1);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "L4");
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(names(list), QStringList({"L2", "L3", "L4"}));
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 3);
@@ -324,17 +329,15 @@ void tst_LayerList::rebuildReusesButtons()
 
 void tst_LayerList::unchangedRebuildCreatesNoWidget()
 {
-    auto screen = m_screen.lock();
     for (int i = 1; i <= 200; ++i) {
-        Layer& layer = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
+        Layer& layer = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
         if (i % 50 == 0)
-            screen->addCutLayer(layer, quint8(200 + i / 50), true);
+            screen().addCutLayer(layer, quint8(200 + i / 50), true);
     }
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen);
     const auto before = shownButtons(list);
     const QStringList namesBefore = names(list);
-    QCOMPARE(before.size(), screen->layers(LayerEnum::PGM, LayerEnum::AllLayerType).size());
+    QCOMPARE(before.size(), screen().layers(LayerEnum::PGM, LayerEnum::AllLayerType).size());
 
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), before.size());
@@ -345,15 +348,13 @@ void tst_LayerList::unchangedRebuildCreatesNoWidget()
 
 void tst_LayerList::fewerLayersHideAndEmptySurplus()
 {
-    auto screen = m_screen.lock();
     for (int i = 1; i <= 4; ++i)
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, quint8(i), QStringLiteral("L%1").arg(i));
+    SampleList list(m_screen);
     const auto all = shownButtons(list);
 
-    screen->removeLayer(LayerEnum::PGM, 3);
-    screen->removeLayer(LayerEnum::PGM, 4);
+    screen().removeLayer(LayerEnum::PGM, 3);
+    screen().removeLayer(LayerEnum::PGM, 4);
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(names(list), QStringList({"L1", "L2"}));
     QCOMPARE(list.hiddenContentButtonCount(), 2);
@@ -366,9 +367,9 @@ void tst_LayerList::fewerLayersHideAndEmptySurplus()
     }
 
     // More layers again: the hidden buttons come back before any new one is made.
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "L5");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 6, "L6");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "L7");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "L5");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 6, "L6");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "L7");
     list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
     QCOMPARE(names(list), QStringList({"L1", "L2", "L5", "L6", "L7"}));
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 5);
@@ -385,9 +386,8 @@ void tst_LayerList::expiredDeviceOrScreenHidesAll_data()
 void tst_LayerList::expiredDeviceOrScreenHidesAll()
 {
     QFETCH(bool, removeDevice);
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    SampleList list(m_screen);
     QCOMPARE(list.itemCount(), 1);
 
     if (removeDevice)
@@ -416,12 +416,9 @@ void tst_LayerList::pressAndReleaseSelect()
     QFETCH(int, released);
     QFETCH(bool, selects);
 
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::AUX, 5, "five");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::AUX, 5, "five");
+    SampleList list(m_screen, Shown);
     const auto buttons = shownButtons(list);
     const int ids[] = {3, 5};
 
@@ -436,10 +433,9 @@ void tst_LayerList::pressAndReleaseSelect()
 void tst_LayerList::liveSelectionRoundTrip()
 {
     Fixture::setLiveMode(true);
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "five").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "seven");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 5, "five").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 7, "seven");
     LayerBaseSampleVListWidget list;
     list.show();
     // As a host does: the model's selection notifications come back to the list.
@@ -458,16 +454,13 @@ void tst_LayerList::liveSelectionRoundTrip()
 
 void tst_LayerList::regularAndCutLayerOfOneNumberAreNotConfused()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "regular");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "regular");
     // A cut layer numbered like the regular one, reported by the model.
     auto cut = std::make_shared<Layer>(m_screen, LayerEnum::PGM, LayerEnum::Cut, 3);
     cut->setName("cut");
     cut->setCutLayerEnable(true);
 
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    SampleList list(m_screen, Shown);
     list.addLayerBaseFromModel(m_screen, cut);
     const auto buttons = shownButtons(list);
     QCOMPARE(names(list), QStringList({"regular", "Cut-cut"}));
@@ -487,10 +480,8 @@ void tst_LayerList::regularAndCutLayerOfOneNumberAreNotConfused()
 
 void tst_LayerList::moveBetweenPressAndReleaseCancels()
 {
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    SampleList list(m_screen, Shown);
     auto* button = shownButtons(list).at(0);
 
     press(button);
@@ -525,7 +516,7 @@ void tst_LayerList::releaseOffTheButtonClicksOnce()
     QFETCH(QPoint, releaseAt);
     Screen& mvr = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
     mvr.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "window");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "two");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "two");
     LayerBaseSampleVListWidget list;
     list.show();
     if (multiViewer)
@@ -539,10 +530,7 @@ void tst_LayerList::releaseOffTheButtonClicksOnce()
     release(button, releaseAt);
     QCOMPARE(released.count(), 1);
     QCOMPARE(clicked.count(), 1);
-    if (multiViewer)
-        compareLog({layerSelected(1, {1})});
-    else
-        compareLog({layerSelected(1, {2})});
+    compareLog({layerSelected(1, {multiViewer ? 1 : 2})});
 }
 
 void tst_LayerList::rebindBetweenPressAndReleaseSelectsNothing_data()
@@ -558,7 +546,7 @@ void tst_LayerList::rebindBetweenPressAndReleaseSelectsNothing()
 {
     QFETCH(bool, multiViewer);
     Screen& second = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "first's");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "first's");
     second.addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "second's");
     Screen& mvr1 = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
     Screen& mvr2 = m_device->addScreen(Enum::Screen::MVRScreen, 2, "MVR 2");
@@ -608,15 +596,13 @@ void tst_LayerList::vanishingBetweenPressMoveRelease()
     QFETCH(QString, what);
     QFETCH(bool, moveAfter);
 
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    SampleList list(m_screen, Shown);
     QPointer<LayerBaseListContentButton> button = shownButtons(list).at(0);
 
     press(button);
     if (what == "layer")
-        QVERIFY(m_screen.lock()->removeLayer(LayerEnum::PGM, 3));
+        QVERIFY(screen().removeLayer(LayerEnum::PGM, 3));
     else if (what == "screen")
         QVERIFY(m_device->removeScreen(Enum::Screen::RegularScreen, 1));
     else
@@ -636,33 +622,29 @@ void tst_LayerList::vanishingBetweenPressMoveRelease()
 
 void tst_LayerList::addCutLayerAfterItsFill()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+    SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "B", "C"}));
 
-    screen->addCutLayer(b, 9, true);
-    list.addLayerBaseFromModel(m_screen, screen->findLayer(LayerEnum::PGM, 9));
+    screen().addCutLayer(b, 9, true);
+    list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, 9));
     QCOMPARE(names(list).at(2), QStringLiteral("Cut-Cut B"));
     QCOMPARE(names(list).size(), 4);
     // An added regular layer goes to the end.
-    Layer& d = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "D");
-    list.addLayerBaseFromModel(m_screen, screen->findLayer(LayerEnum::PGM, d.layerId()));
+    Layer& d = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "D");
+    list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, d.layerId()));
     QCOMPARE(names(list), QStringList({"A", "B", "Cut-Cut B", "C", "D"}));
     QVERIFY(Fixture::commandLog().isEmpty());
 }
 
 void tst_LayerList::addExistingLayerRefreshesIt()
 {
-    auto screen = m_screen.lock();
-    Layer& a = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    Layer& a = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    SampleList list(m_screen);
     a.setName("renamed");
-    list.addLayerBaseFromModel(m_screen, screen->findLayer(LayerEnum::PGM, 1));
+    list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, 1));
     QCOMPARE(names(list), QStringList({"renamed"}));
     QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 1);
 }
@@ -680,26 +662,24 @@ void tst_LayerList::addRefusesWhatTheRebuildRefuses_data()
 void tst_LayerList::addRefusesWhatTheRebuildRefuses()
 {
     QFETCH(QString, kind);
-    auto screen = m_screen.lock();
-    Layer& fill = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    Layer& fill = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    SampleList list(m_screen);
     QCOMPARE(list.itemCount(), 1);
 
     std::shared_ptr<Layer> foreign; // keeps a layer the screen does not own alive
     std::weak_ptr<Layer> added;
     if (kind == "bkg") {
-        screen->addLayer(LayerEnum::PGM, LayerEnum::BKG, 2, "bkg");
-        added = screen->findLayer(LayerEnum::PGM, 2);
+        screen().addLayer(LayerEnum::PGM, LayerEnum::BKG, 2, "bkg");
+        added = screen().findLayer(LayerEnum::PGM, 2);
     } else if (kind == "logo") {
-        screen->addLayer(LayerEnum::PGM, LayerEnum::Logo, 2, "logo");
-        added = screen->findLayer(LayerEnum::PGM, 2);
+        screen().addLayer(LayerEnum::PGM, LayerEnum::Logo, 2, "logo");
+        added = screen().findLayer(LayerEnum::PGM, 2);
     } else if (kind == "scene") {
-        screen->addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "pvw");
-        added = screen->findLayer(LayerEnum::PVW, 2);
+        screen().addLayer(LayerEnum::PVW, LayerEnum::Regular, 2, "pvw");
+        added = screen().findLayer(LayerEnum::PVW, 2);
     } else if (kind == "cut") {
-        screen->addCutLayer(fill, 2, false);
-        added = screen->findLayer(LayerEnum::PGM, 2);
+        screen().addCutLayer(fill, 2, false);
+        added = screen().findLayer(LayerEnum::PGM, 2);
     } else {
         Screen& aux = m_device->addScreen(Enum::Screen::AUXScreen, 5, "AUX");
         foreign = std::make_shared<Layer>(aux.weak_from_this(), LayerEnum::PGM, LayerEnum::Regular, 7);
@@ -763,17 +743,15 @@ void tst_LayerList::addWarnings()
 
 void tst_LayerList::removeHidesTheButton()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Layer& b = screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
-    screen->addCutLayer(b, 9, true);
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
+    screen().addCutLayer(b, 9, true);
+    SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "Fill-B", "Cut-Cut B"}));
 
     // Reported after the model dropped the layer (and its cut layer with it).
-    std::weak_ptr<Layer> removed = screen->findLayer(LayerEnum::PGM, 2);
-    QVERIFY(screen->removeLayer(LayerEnum::PGM, 2));
+    std::weak_ptr<Layer> removed = screen().findLayer(LayerEnum::PGM, 2);
+    QVERIFY(screen().removeLayer(LayerEnum::PGM, 2));
     QVERIFY(removed.expired());
     list.removeLayerBaseFromModel(m_screen, removed);
     QCOMPARE(names(list), QStringList({"A"}));
@@ -782,16 +760,14 @@ void tst_LayerList::removeHidesTheButton()
 
 void tst_LayerList::removeCheckedLayerChecksNoOther()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B").setSelected(true);
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B").setSelected(true);
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "C");
+    SampleList list(m_screen);
     QCOMPARE(checkedNames(list), QStringList({"A", "B"}));
 
-    std::weak_ptr<Layer> removed = screen->findLayer(LayerEnum::PGM, 1);
-    QVERIFY(screen->removeLayer(LayerEnum::PGM, 1));
+    std::weak_ptr<Layer> removed = screen().findLayer(LayerEnum::PGM, 1);
+    QVERIFY(screen().removeLayer(LayerEnum::PGM, 1));
     list.removeLayerBaseFromModel(m_screen, removed);
     QCOMPARE(names(list), QStringList({"B", "C"}));
     QCOMPARE(checkedNames(list), QStringList({"B"}));
@@ -799,13 +775,11 @@ void tst_LayerList::removeCheckedLayerChecksNoOther()
 
 void tst_LayerList::removeForAnotherScreenIsSilent()
 {
-    auto screen = m_screen.lock();
-    screen->addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
-    LayerBaseSampleVListWidget list;
-    list.initListWidgetItem(m_weakDevice, m_screen, LayerEnum::PGM);
-    list.removeLayerBaseFromModel(other.weak_from_this(), screen->findLayer(LayerEnum::PGM, 1));
-    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen->findLayer(LayerEnum::PGM, 1));
+    SampleList list(m_screen);
+    list.removeLayerBaseFromModel(other.weak_from_this(), screen().findLayer(LayerEnum::PGM, 1));
+    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen().findLayer(LayerEnum::PGM, 1));
     QCOMPARE(names(list), QStringList({"A"}));
 }
 
@@ -817,7 +791,7 @@ void tst_LayerList::multiViewerForm()
     mvr1.addLayer(LayerEnum::PVW, LayerEnum::MVR, 2, "pvw");
     mvr2.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m2").setSelected(true);
     mvr2.addLayer(LayerEnum::PGM, LayerEnum::MVR, 3, "m3").setSelected(true);
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::MVR, 4, "regular screen's");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::MVR, 4, "regular screen's");
 
     LayerBaseSampleVListWidget list;
     list.initListWidgetItem(m_weakDevice, mvrOf(mvr2), LayerEnum::PVW);
@@ -836,9 +810,7 @@ void tst_LayerList::multiViewerClickSelects()
     Screen& mvr2 = m_device->addScreen(Enum::Screen::MVRScreen, 2, "MVR 2");
     mvr1.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m1");
     mvr2.addLayer(LayerEnum::PGM, LayerEnum::MVR, 5, "m5");
-    LayerBaseSampleVListWidget list;
-    list.show();
-    list.initListWidgetItem(m_weakDevice, mvrOf(mvr1), LayerEnum::PGM);
+    SampleList list(mvrOf(mvr1), Shown);
     QCOMPARE(list.currentScreenBase().lock().get(), &mvr1);
 
     auto* button = shownButtons(list).at(1);
@@ -852,8 +824,8 @@ void tst_LayerList::formsShareButtonsWithoutDoubleConnections()
     Screen& mvr = m_device->addScreen(Enum::Screen::MVRScreen, 1, "MVR 1");
     mvr.addLayer(LayerEnum::PGM, LayerEnum::MVR, 1, "m1");
     mvr.addLayer(LayerEnum::PGM, LayerEnum::MVR, 2, "m2");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    m_screen.lock()->addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "four");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "four");
     const auto mvrWeak = mvrOf(mvr);
 
     LayerBaseSampleVListWidget list;

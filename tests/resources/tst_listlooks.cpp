@@ -42,8 +42,7 @@ struct Scenario
     std::function<NaviSliderFrame*(QWidget* host)> make;
     std::function<void(NaviSliderFrame* list)> rebuild;
     std::function<QLabel*(QAbstractButton* button)> label;
-    std::function<void()> change;
-    std::function<void()> changeBack;
+    std::function<void(bool changed)> change; // true: the changed model, false: back to the first state
 };
 
 Scenario inputScenario(const char* labelProperty)
@@ -59,8 +58,7 @@ Scenario inputScenario(const char* labelProperty)
     };
     s.rebuild = [](NaviSliderFrame* list) { static_cast<InputListWidget*>(list)->initListWidgetItem(weakDevice()); };
     s.label = [labelProperty](QAbstractButton* button) { return labelWith(button, labelProperty); };
-    s.change = [input] { (*input)->setActive(true); };
-    s.changeBack = [input] { (*input)->setActive(false); };
+    s.change = [input](bool changed) { (*input)->setActive(changed); };
     return s;
 }
 
@@ -79,8 +77,7 @@ Scenario outputScenario(const char* labelProperty)
         static_cast<OutputListWidget*>(list)->initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
     };
     s.label = [labelProperty](QAbstractButton* button) { return labelWith(button, labelProperty); };
-    s.change = [output] { (*output)->setActive(true); };
-    s.changeBack = [output] { (*output)->setActive(false); };
+    s.change = [output](bool changed) { (*output)->setActive(changed); };
     return s;
 }
 
@@ -100,8 +97,7 @@ Scenario layerScenario()
         static_cast<LayerBaseListWidget*>(list)->initListWidgetItem(weakDevice(), *screen, Enum::Layer::PGM);
     };
     s.label = [](QAbstractButton* button) { return button->findChild<QLabel*>(); };
-    s.change = [layer] { (*layer)->setSelected(true); };
-    s.changeBack = [layer] { (*layer)->setSelected(false); };
+    s.change = [layer](bool changed) { (*layer)->setSelected(changed); };
     return s;
 }
 
@@ -119,30 +115,11 @@ Scenario headerScenario()
             weakDevice(), Enum::Screen::RegularScreen, true, false);
     };
     s.label = [](QAbstractButton* button) { return button->findChild<QLabel*>(QStringLiteral("ScreenName")); };
-    s.change = [screen] { device()->setSelectedScreens({*screen}); };
-    s.changeBack = [] { device()->setSelectedScreens({}); };
+    s.change = [screen](bool changed) {
+        device()->setSelectedScreens(
+            changed ? QList<std::weak_ptr<Screen>> {*screen} : QList<std::weak_ptr<Screen>> {});
+    };
     return s;
-}
-
-enum ScenarioKind { InputName, InputSignal, OutputName, OutputRadio, LayerName, HeaderName };
-
-Scenario scenario(int kind)
-{
-    switch (kind) {
-    case InputName:
-        return inputScenario("isInterfaceName");
-    case InputSignal:
-        return inputScenario("isInterfaceRadio");
-    case OutputName:
-        return outputScenario("isInterfaceName");
-    case OutputRadio:
-        return outputScenario("isInterfaceRadio");
-    case LayerName:
-        return layerScenario();
-    case HeaderName:
-        return headerScenario();
-    }
-    return {};
 }
 
 // What the sheet decides for a label: its text colour and its font's pixel size.
@@ -172,6 +149,8 @@ protected:
 
 } // namespace
 
+Q_DECLARE_METATYPE(Scenario)
+
 class tst_ListLooks : public QObject
 {
     Q_OBJECT
@@ -195,42 +174,42 @@ void tst_ListLooks::cleanup()
 
 void tst_ListLooks::rebuildCarriesTheLook_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<Scenario>("scenario");
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
 
     QTest::newRow("input name, signal arrives")
-        << int(InputName)
+        << inputScenario("isInterfaceName")
         << "QLabel[isInterfaceName=\"true\"] { color: #800000; font-size: 11px; }"
            "QLabel[isInterfaceName=\"true\"][isHasSignal=\"true\"] { color: #008000; font-size: 15px; }"
         << "#800000 11px"
         << "#008000 15px";
     QTest::newRow("input signal text, signal arrives")
-        << int(InputSignal)
+        << inputScenario("isInterfaceRadio")
         << "QLabel[isSignalStatus=\"unSignal\"] { color: #ff0000; font-size: 10px; }"
            "QLabel[isSignalStatus=\"signal\"] { color: #00ff00; font-size: 12px; }"
         << "#ff0000 10px"
         << "#00ff00 12px";
     QTest::newRow("output name, output active")
-        << int(OutputName)
+        << outputScenario("isInterfaceName")
         << "QLabel[isInterfaceName=\"true\"] { color: #800000; font-size: 11px; }"
            "QLabel[isOutputNameActvied=\"true\"] { color: #008000; font-size: 14px; }"
         << "#800000 11px"
         << "#008000 14px";
     QTest::newRow("output timing, output active")
-        << int(OutputRadio)
+        << outputScenario("isInterfaceRadio")
         << "QLabel[isInterfaceRadio=\"true\"] { color: #000080; font-size: 9px; }"
            "QLabel[isOutputRadioActvied=\"true\"] { color: #808000; font-size: 13px; }"
         << "#000080 9px"
         << "#808000 13px";
-    QTest::newRow("layer name, layer selected") << int(LayerName)
+    QTest::newRow("layer name, layer selected") << layerScenario()
                                                 << "QLabel[isChecked=\"false\"] { color: #400000; font-size: 10px; }"
                                                    "QLabel[isChecked=\"true\"] { color: #004000; font-size: 16px; }"
                                                 << "#400000 10px"
                                                 << "#004000 16px";
     QTest::newRow("header tab name, screen selected")
-        << int(HeaderName)
+        << headerScenario()
         << "QLabel#ScreenName { color: #202020; font-size: 10px; }"
            "QLabel#ScreenName[isChecked=\"true\"] { color: #f0f0f0; font-size: 12px; }"
         << "#202020 10px"
@@ -239,12 +218,12 @@ void tst_ListLooks::rebuildCarriesTheLook_data()
 
 void tst_ListLooks::rebuildCarriesTheLook()
 {
-    QFETCH(int, kind);
+    QFETCH(Scenario, scenario);
     QFETCH(QString, sheet);
     QFETCH(QString, before);
     QFETCH(QString, after);
 
-    const Scenario s = scenario(kind);
+    const Scenario& s = scenario;
     QWidget host;
     host.setStyleSheet(sheet);
     NaviSliderFrame* list = s.make(&host);
@@ -259,33 +238,26 @@ void tst_ListLooks::rebuildCarriesTheLook()
     // What the first build deferred runs now.
     QCoreApplication::processEvents();
 
-    // Nothing changed: the look stays, and the label is not styled again.
-    {
+    // Unchanged rebuilds keep the look, and the label is not styled again.
+    auto unchangedRebuildsKeep = [&](const QString& look, int rebuilds) {
         RestyleCounter restyles(label);
-        s.rebuild(list);
-        s.rebuild(list);
+        for (int i = 0; i < rebuilds; ++i)
+            s.rebuild(list);
         QCoreApplication::processEvents();
-        QCOMPARE(lookOf(label), before);
+        QCOMPARE(lookOf(label), look);
         QCOMPARE(restyles.count, 0);
-    }
+    };
+    unchangedRebuildsKeep(before, 2);
 
     // The same button, rebound by the rebuild, shows the new look once the event loop has run.
-    s.change();
+    s.change(true);
     s.rebuild(list);
     QCOMPARE(list->getContentButtons().value(0), button);
     QTRY_COMPARE(lookOf(label), after);
-
-    // A further unchanged rebuild keeps the new look without styling again.
-    {
-        RestyleCounter restyles(label);
-        s.rebuild(list);
-        QCoreApplication::processEvents();
-        QCOMPARE(lookOf(label), after);
-        QCOMPARE(restyles.count, 0);
-    }
+    unchangedRebuildsKeep(after, 1);
 
     // Back to the first state: the old look returns.
-    s.changeBack();
+    s.change(false);
     s.rebuild(list);
     QTRY_COMPARE(lookOf(label), before);
 }

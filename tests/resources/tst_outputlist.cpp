@@ -25,13 +25,9 @@ namespace {
 class WarningCatcher
 {
 public:
-    WarningCatcher()
-    {
-        s_warnings.clear();
-        s_previous = qInstallMessageHandler(&WarningCatcher::handler);
-    }
+    WarningCatcher() { s_previous = qInstallMessageHandler(&WarningCatcher::handler); }
     ~WarningCatcher() { qInstallMessageHandler(s_previous); }
-    QStringList warnings() const { return s_warnings; }
+    QStringList warnings() const { return s_warnings.mid(m_from); }
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -41,11 +37,10 @@ private:
         if (s_previous)
             s_previous(type, context, message);
     }
-    static QStringList s_warnings;
-    static QtMessageHandler s_previous;
+    const int m_from = s_warnings.size();
+    static inline QStringList s_warnings;
+    static inline QtMessageHandler s_previous = nullptr;
 };
-QStringList WarningCatcher::s_warnings;
-QtMessageHandler WarningCatcher::s_previous = nullptr;
 
 // The base list with general buttons in a horizontal strip (backup connectors are listed here).
 class GeneralOutputList : public OutputListWidget
@@ -97,6 +92,26 @@ void useOutput(int screenType, quint8 screenId, quint32 key, const QString& name
     screen->addOutput(device()->findOutput(key));
 }
 
+// A detail list built at once, of every output unless told otherwise.
+struct BuiltList : OutputDetailVListWidget
+{
+    explicit BuiltList(int type = ItemAllOutput, int status = AllOutput)
+    {
+        initListWidgetItem(weakDevice(), type, ItemOutputStatus(status));
+    }
+};
+
+// A shown strip of general buttons listing every output.
+struct ShownStrip : GeneralOutputList
+{
+    ShownStrip()
+    {
+        resize(800, 200);
+        initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+        show();
+    }
+};
+
 using Vireo::Test::labelWith;
 
 QLabel* indexLabel(QWidget* button)
@@ -112,11 +127,14 @@ QList<OutputListContentButton*> buttonsOf(const OutputListWidget& list)
     return out;
 }
 
-QList<quint32> keysOf(const OutputListWidget& list)
+// The listed keys, or only those of disabled buttons.
+QList<quint32> keysOf(const OutputListWidget& list, bool disabledOnly = false)
 {
     QList<quint32> keys;
-    for (OutputListContentButton* button : buttonsOf(list))
-        keys << button->outputKeyNo();
+    for (OutputListContentButton* button : buttonsOf(list)) {
+        if (!disabledOnly || !button->isEnabled())
+            keys << button->outputKeyNo();
+    }
     return keys;
 }
 
@@ -127,16 +145,6 @@ QList<quint32> stripKeysOf(const OutputListWidget& list)
     QLayout* layout = list.contentScrollArea()->widget()->layout();
     for (int i = 0; i < layout->count(); ++i) {
         if (auto* button = qobject_cast<OutputListContentButton*>(layout->itemAt(i)->widget()))
-            keys << button->outputKeyNo();
-    }
-    return keys;
-}
-
-QList<quint32> disabledKeysOf(const OutputListWidget& list)
-{
-    QList<quint32> keys;
-    for (OutputListContentButton* button : buttonsOf(list)) {
-        if (!button->isEnabled())
             keys << button->outputKeyNo();
     }
     return keys;
@@ -155,6 +163,14 @@ void press(QWidget* button)
 void moveOutLeft(QWidget& list)
 {
     Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(-20, 30), Qt::NoButton, Qt::LeftButton);
+}
+
+// Presses the button and leaves the strip: the drags the list has made by then.
+QList<QDrag*> dragOut(QWidget& list, QWidget* button)
+{
+    press(button);
+    moveOutLeft(list);
+    return dragsOf(list);
 }
 
 QByteArray hotSpotBytes(const QPoint& point)
@@ -199,12 +215,9 @@ private slots:
 
     void dragPayload_data();
     void dragPayload();
-    void dragPictureOfSetSize();
-    void customDrag();
-    void anyReleaseForgetsThePress();
-    void disabledDragForgetsThePress();
+    void spentPressDragsNothing_data();
+    void spentPressDragsNothing();
     void unreportedReleaseLeavesNoPressBehind();
-    void vanishedOutputDragsNothingSilently();
 };
 
 void tst_OutputList::init()
@@ -238,10 +251,9 @@ void tst_OutputList::filterByScreenUse()
     useOutput(Enum::Screen::RegularScreen, 1, 2);
     useOutput(Enum::Screen::AUXScreen, 1, 3);
 
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, ItemOutputStatus(status));
+    BuiltList list(ItemAllOutput, status);
     QCOMPARE(keysOf(list), listed);
-    QCOMPARE(disabledKeysOf(list), disabled);
+    QCOMPARE(keysOf(list, true), disabled);
 }
 
 void tst_OutputList::filterByKind_data()
@@ -263,8 +275,7 @@ void tst_OutputList::filterByKind()
     addOutput(1, Enum::Interface::AUXOutput);
     addOutput(0);
     addOutput(3, Enum::Interface::MVROutput);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), outputType, AllOutput);
+    BuiltList list(outputType);
     QCOMPARE(keysOf(list), listed);
 }
 
@@ -273,8 +284,7 @@ void tst_OutputList::offlineOutputsAreNotListed()
     addOutput(1);
     Output& offline = addOutput(2);
     device()->setOnline(offline.interfaceFullId(), false);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
     QCOMPARE(keysOf(list), QList<quint32> {1});
     QVERIFY(!list.isAllowAddOutput(device()->findOutput(2)));
     QVERIFY(list.isAllowAddOutput(device()->findOutput(1)));
@@ -286,8 +296,7 @@ void tst_OutputList::backupConnector()
     Output& backup = addOutput(2);
     device()->setConnector(backup.interfaceFullId(), Enum::Interface::Backup, Enum::Interface::HDMI_1_4);
 
-    OutputDetailVListWidget detail;
-    detail.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList detail;
     QCOMPARE(keysOf(detail), QList<quint32> {1});
 
     GeneralOutputList general;
@@ -315,8 +324,7 @@ void tst_OutputList::busyAndScreenName()
     addOutput(1);
     addOutput(2);
     useOutput(Enum::Screen::RegularScreen, 3, 2, QStringLiteral("Main wall"));
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
 
     OutputListContentButton* used = list.findWidgetItem(2);
     QCOMPARE(labelWith(used, "isOutputScreenNameActvied")->text(), QStringLiteral("Main wall"));
@@ -338,8 +346,7 @@ void tst_OutputList::activityLook()
 {
     QFETCH(bool, active);
     addOutput(5).setActive(active);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
     OutputListContentButton* button = list.findWidgetItem(5);
     QVERIFY(button);
     QCOMPARE(button->property("isHasSignal").toBool(), active);
@@ -362,8 +369,7 @@ void tst_OutputList::texts()
     output.setPositionName(QStringLiteral("S1-1"));
     const QString longName = QStringLiteral("An output whose name is far too long for the name column");
     output.setName(longName);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
     OutputListContentButton* button = list.findWidgetItem(0);
     QCOMPARE(indexLabel(button)->text(), QStringLiteral("1"));
     QCOMPARE(
@@ -394,8 +400,7 @@ void tst_OutputList::rebuildReusesButtons()
 {
     for (quint32 key : {4u, 1u, 2u, 3u})
         addOutput(key);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
     const auto before = buttonsOf(list);
     list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
     QCOMPARE(buttonsOf(list), before);
@@ -450,8 +455,7 @@ void tst_OutputList::insertAtSortedPlace()
 
     for (quint32 key : shown)
         addOutput(key);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
     addOutput(inserted);
     OutputListContentButton* button = list.insertOutputItem(device()->findOutput(inserted));
     QVERIFY(button);
@@ -470,8 +474,7 @@ void tst_OutputList::insertRefusals()
     addOutput(1);
     addOutput(2);
     useOutput(Enum::Screen::AUXScreen, 1, 2);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, NoScreenUsed);
+    BuiltList list(ItemAllOutput, NoScreenUsed);
     QVERIFY(!list.insertOutputItem(device()->findOutput(2)));
     QVERIFY(!list.insertOutputItem(std::weak_ptr<Output>()));
     QCOMPARE(keysOf(list), QList<quint32> {1});
@@ -491,14 +494,13 @@ void tst_OutputList::filterByConnectorType()
     addOutput(1, Enum::Interface::MainOutput, Enum::Interface::HDMI_2_0);
     addOutput(2, Enum::Interface::MainOutput, Enum::Interface::DP_1_2);
     addOutput(3, Enum::Interface::AUXOutput, Enum::Interface::HDMI_2_0);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
     list.setFiltertype(Enum::Interface::HDMI_2_0);
-    QCOMPARE(disabledKeysOf(list), QList<quint32> {2});
+    QCOMPARE(keysOf(list, true), QList<quint32> {2});
     list.setFiltertype(Enum::Interface::DP_1_2);
-    QCOMPARE(disabledKeysOf(list), (QList<quint32> {1, 3}));
+    QCOMPARE(keysOf(list, true), (QList<quint32> {1, 3}));
     list.setFiltertype(Enum::Interface::INVALID);
-    QCOMPARE(disabledKeysOf(list), QList<quint32> {});
+    QCOMPARE(keysOf(list, true), QList<quint32> {});
 }
 
 void tst_OutputList::looks()
@@ -552,59 +554,69 @@ void tst_OutputList::looks()
 void tst_OutputList::buttonSignals()
 {
     addOutput(6);
-    OutputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    BuiltList list;
     OutputListContentButton* button = list.findWidgetItem(6);
     QSignalSpy pressed(button, &OutputListContentButton::outputPressed);
     QSignalSpy released(button, &OutputListContentButton::outputReleased);
     QSignalSpy doubled(button, &OutputListContentButton::outputDoubleClicked);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(pressed.count(), 1);
-    QCOMPARE(pressed.at(0).at(0).toUInt(), 6u);
-    QCOMPARE(released.count(), 1);
-    Vireo::Test::sendMouse(button, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    QCOMPARE(doubled.count(), 1);
-    QCOMPARE(doubled.at(0).at(0).toUInt(), 6u);
-    QCOMPARE(pressed.count(), 1);
-
-    device()->removeOutput(6);
-    QTest::mouseClick(button, Qt::LeftButton);
-    Vireo::Test::sendMouse(button, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
-    QCOMPARE(pressed.count(), 1);
-    QCOMPARE(released.count(), 1);
-    QCOMPARE(doubled.count(), 1);
+    // Once the output is gone, the button reports nothing more.
+    for (const bool removed : {false, true}) {
+        if (removed)
+            device()->removeOutput(6);
+        QTest::mouseClick(button, Qt::LeftButton);
+        Vireo::Test::sendMouse(button, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+        // A double click is not a second press.
+        for (QSignalSpy* spy : {&pressed, &released, &doubled}) {
+            QCOMPARE(spy->count(), 1);
+            QCOMPARE(spy->at(0).at(0).toUInt(), 6u);
+        }
+    }
 }
 
 void tst_OutputList::dragPayload_data()
 {
     QTest::addColumn<quint32>("key");
     QTest::addColumn<QByteArray>("payload");
-    QTest::newRow("key 0") << 0u << QByteArray("0");
-    QTest::newRow("key 65536") << 65536u << QByteArray("65536");
-    QTest::newRow("largest") << 0xFFFFFFFEu << QByteArray("4294967294");
+    QTest::addColumn<QSize>("setSize");
+    QTest::addColumn<bool>("custom");
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QPoint>("hotSpot");
+    const QSize button(370, 120);
+    QTest::newRow("key 0") << 0u << QByteArray("0") << QSize() << false << button << QPoint(185, 60);
+    QTest::newRow("key 65536") << 65536u << QByteArray("65536") << QSize() << false << button << QPoint(185, 60);
+    QTest::newRow("largest") << 0xFFFFFFFEu << QByteArray("4294967294") << QSize() << false << button
+                             << QPoint(185, 60);
+    QTest::newRow("picture of a set size")
+        << 2u << QByteArray("2") << QSize(100, 40) << false << QSize(100, 40) << QPoint(50, 20);
+    QTest::newRow("custom drag: no picture, zero hot spot")
+        << 2u << QByteArray("2") << QSize() << true << QSize(0, 0) << QPoint(0, 0);
 }
 
 void tst_OutputList::dragPayload()
 {
     QFETCH(quint32, key);
     QFETCH(QByteArray, payload);
+    QFETCH(QSize, setSize);
+    QFETCH(bool, custom);
+    QFETCH(QSize, picture);
+    QFETCH(QPoint, hotSpot);
 
     addOutput(key).setName(QStringLiteral("Projector"));
-    GeneralOutputList list;
-    list.resize(800, 200);
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
-    list.show();
+    ShownStrip list;
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-    press(list.findWidgetItem(key));
-    moveOutLeft(list);
-    const QList<QDrag*> drags = dragsOf(list);
+    if (setSize.isValid())
+        list.setDragPixmapSize(setSize);
+    list.setCustomDarg(custom);
+    const QList<QDrag*> drags = dragOut(list, list.findWidgetItem(key));
     QCOMPARE(drags.size(), 1);
     const QMimeData* mime = drags.at(0)->mimeData();
     QCOMPARE(mime->text(), QStringLiteral("Projector"));
     QCOMPARE(mime->data(QLatin1String(Vireo::Constants::MimeTypeOutputKeyNo)), payload);
-    QCOMPARE(drags.at(0)->pixmap().size(), QSize(370, 120));
-    QCOMPARE(drags.at(0)->hotSpot(), QPoint(185, 60));
-    QCOMPARE(mime->data(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot)), hotSpotBytes(QPoint(185, 60)));
+    QCOMPARE(drags.at(0)->pixmap().isNull(), custom);
+    QCOMPARE(drags.at(0)->pixmap().size(), picture);
+    if (!custom)
+        QCOMPARE(drags.at(0)->hotSpot(), hotSpot);
+    QCOMPARE(mime->data(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot)), hotSpotBytes(hotSpot));
 
     // The press is spent: later moves start nothing and log nothing.
     WarningCatcher warnings;
@@ -613,84 +625,49 @@ void tst_OutputList::dragPayload()
     QCOMPARE(warnings.warnings(), QStringList());
 }
 
-void tst_OutputList::dragPictureOfSetSize()
+void tst_OutputList::spentPressDragsNothing_data()
 {
-    addOutput(2);
-    GeneralOutputList list;
-    list.resize(800, 200);
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.setDragPixmapSize(QSize(100, 40));
-    press(list.findWidgetItem(2));
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 1);
-    QDrag* drag = dragsOf(list).at(0);
-    QCOMPARE(drag->pixmap().size(), QSize(100, 40));
-    QCOMPARE(drag->hotSpot(), QPoint(50, 20));
-    QCOMPARE(
-        drag->mimeData()->data(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot)), hotSpotBytes(QPoint(50, 20)));
+    QTest::addColumn<QString>("spentBy");
+    QTest::addColumn<int>("dragsOfANewPress");
+    QTest::newRow("a release reported by another button") << "other button" << 1;
+    QTest::newRow("a release on the list itself") << "list" << 1;
+    QTest::newRow("a move while drags are disabled") << "disabled" << 1;
+    QTest::newRow("the output vanished") << "output" << 0;
+    QTest::newRow("the device vanished") << "device" << 0;
 }
 
-void tst_OutputList::customDrag()
+void tst_OutputList::spentPressDragsNothing()
 {
-    addOutput(2);
-    GeneralOutputList list;
-    list.resize(800, 200);
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.setCustomDarg(true);
-    press(list.findWidgetItem(2));
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 1);
-    QVERIFY(dragsOf(list).at(0)->pixmap().isNull());
-    QCOMPARE(dragsOf(list).at(0)->mimeData()->data(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot)),
-        QByteArray(8, '\0'));
-}
+    QFETCH(QString, spentBy);
+    QFETCH(int, dragsOfANewPress);
 
-void tst_OutputList::anyReleaseForgetsThePress()
-{
     addOutput(1);
     addOutput(2);
-    GeneralOutputList list;
-    list.resize(800, 200);
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
-    list.show();
+    ShownStrip list;
     QVERIFY(QTest::qWaitForWindowExposed(&list));
+    OutputListContentButton* button = list.findWidgetItem(1);
+    list.isEnableDrag(spentBy != QLatin1String("disabled"));
+    press(button);
+    if (spentBy == QLatin1String("other button"))
+        Vireo::Test::sendMouse(
+            list.findWidgetItem(2), QEvent::MouseButtonRelease, QPoint(3, 3), Qt::LeftButton, Qt::NoButton);
+    else if (spentBy == QLatin1String("list"))
+        Vireo::Test::sendMouse(&list, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::LeftButton, Qt::NoButton);
+    else if (spentBy == QLatin1String("disabled"))
+        Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(100, 100), Qt::NoButton, Qt::LeftButton);
+    else if (spentBy == QLatin1String("output"))
+        device()->removeOutput(1);
+    else
+        Vireo::Fixture::removeActiveDevice();
 
-    // A release reported by another button clears the press too.
-    press(list.findWidgetItem(1));
-    QWidget* other = list.findWidgetItem(2);
-    Vireo::Test::sendMouse(other, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::LeftButton, Qt::NoButton);
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 0);
-
-    // So does a release on the list itself.
-    press(list.findWidgetItem(1));
-    Vireo::Test::sendMouse(&list, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::LeftButton, Qt::NoButton);
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 0);
-}
-
-void tst_OutputList::disabledDragForgetsThePress()
-{
-    addOutput(1);
-    GeneralOutputList list;
-    list.resize(800, 200);
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.isEnableDrag(false);
-    press(list.findWidgetItem(1));
-    Vireo::Test::sendMouse(&list, QEvent::MouseMove, QPoint(100, 100), Qt::NoButton, Qt::LeftButton);
+    // Nothing is dragged and nothing logged, even with drags enabled again; a new press drags while
+    // its output is there.
     list.isEnableDrag(true);
+    WarningCatcher warnings;
     moveOutLeft(list);
     QCOMPARE(dragsOf(list).size(), 0);
-
-    press(list.findWidgetItem(1));
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 1);
+    QCOMPARE(warnings.warnings(), QStringList());
+    QCOMPARE(dragOut(list, button).size(), dragsOfANewPress);
 }
 
 // The pressed output vanishes, so its button reports no release; the output comes back and the host
@@ -699,10 +676,7 @@ void tst_OutputList::unreportedReleaseLeavesNoPressBehind()
 {
     addOutput(1);
     addOutput(2);
-    GeneralOutputList list;
-    list.resize(800, 200);
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
-    list.show();
+    ShownStrip list;
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     OutputListContentButton* button = list.findWidgetItem(1);
     press(button);
@@ -715,33 +689,7 @@ void tst_OutputList::unreportedReleaseLeavesNoPressBehind()
     moveOutLeft(list);
     QCOMPARE(dragsOf(list).size(), 0);
     Vireo::Test::sendMouse(&list, QEvent::MouseButtonRelease, QPoint(-20, 40), Qt::LeftButton, Qt::NoButton);
-
-    press(list.findWidgetItem(1));
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 1);
-}
-
-void tst_OutputList::vanishedOutputDragsNothingSilently()
-{
-    addOutput(1);
-    addOutput(2);
-    GeneralOutputList list;
-    list.resize(800, 200);
-    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    press(list.findWidgetItem(1));
-    device()->removeOutput(1);
-    WarningCatcher warnings;
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 0);
-
-    // With the device gone too, nothing is attempted either.
-    press(list.findWidgetItem(2));
-    Vireo::Fixture::removeActiveDevice();
-    moveOutLeft(list);
-    QCOMPARE(dragsOf(list).size(), 0);
-    QCOMPARE(warnings.warnings(), QStringList());
+    QCOMPARE(dragOut(list, list.findWidgetItem(1)).size(), 1);
 }
 
 QTEST_MAIN(tst_OutputList)
