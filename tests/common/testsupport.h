@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPoint>
+#include <QStringList>
 #include <QWidget>
 #include <Qt>
 
@@ -18,5 +19,25 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
 // The first label below `widget` whose dynamic property `property` is true: how the lists mark the
 // parts of a content button for the host's style sheet.
 QLabel* labelWith(QWidget* widget, const char* property);
+
+// Records the messages logged while it lives, forwarding each one, so that QTest::ignoreMessage
+// keeps working.
+class LogCatcher
+{
+public:
+    LogCatcher();
+    ~LogCatcher();
+    LogCatcher(const LogCatcher&) = delete;
+    LogCatcher& operator=(const LogCatcher&) = delete;
+    // The warnings logged so far.
+    QStringList warnings() const;
+    // How many messages logged so far start with `prefix`.
+    int count(const QString& prefix) const;
+
+private:
+    const int m_fromMessage;
+    const int m_fromWarning;
+    const QtMessageHandler m_previous;
+};
 
 } // namespace Vireo::Test

@@ -17,41 +17,11 @@
 #include <QTest>
 
 using namespace Vireo::BizModel;
+using Vireo::Test::LogCatcher;
 using Vireo::Widgets::InputDetailVListWidget;
 using Vireo::Widgets::InputListContentButton;
 
 namespace {
-
-// Records every message while forwarding it, so that QTest::ignoreMessage keeps working.
-class LogCatcher
-{
-public:
-    LogCatcher() { s_previous = qInstallMessageHandler(&LogCatcher::handler); }
-    ~LogCatcher() { qInstallMessageHandler(s_previous); }
-    int count(const QString& prefix) const
-    {
-        int n = 0;
-        for (const QString& message : s_messages.mid(m_fromMessage))
-            n += message.startsWith(prefix) ? 1 : 0;
-        return n;
-    }
-    QStringList warnings() const { return s_warnings.mid(m_fromWarning); }
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        s_messages << message;
-        if (type == QtWarningMsg)
-            s_warnings << message;
-        if (s_previous)
-            s_previous(type, context, message);
-    }
-    static inline QStringList s_messages;
-    static inline QStringList s_warnings;
-    static inline QtMessageHandler s_previous = nullptr;
-    const int m_fromMessage = s_messages.size();
-    const int m_fromWarning = s_warnings.size();
-};
 
 Device* device()
 {

@@ -18,29 +18,9 @@
 
 using namespace Vireo::BizModel;
 using namespace Vireo::Widgets;
+using Vireo::Test::LogCatcher;
 
 namespace {
-
-// Records warnings while forwarding every message, so that QTest::ignoreMessage keeps working.
-class WarningCatcher
-{
-public:
-    WarningCatcher() { s_previous = qInstallMessageHandler(&WarningCatcher::handler); }
-    ~WarningCatcher() { qInstallMessageHandler(s_previous); }
-    QStringList warnings() const { return s_warnings.mid(m_from); }
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (type == QtWarningMsg)
-            s_warnings << message;
-        if (s_previous)
-            s_previous(type, context, message);
-    }
-    const int m_from = s_warnings.size();
-    static inline QStringList s_warnings;
-    static inline QtMessageHandler s_previous = nullptr;
-};
 
 // The base list with general buttons in a horizontal strip (backup connectors are listed here).
 class GeneralOutputList : public OutputListWidget
@@ -619,7 +599,7 @@ void tst_OutputList::dragPayload()
     QCOMPARE(mime->data(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot)), hotSpotBytes(hotSpot));
 
     // The press is spent: later moves start nothing and log nothing.
-    WarningCatcher warnings;
+    LogCatcher warnings;
     moveOutLeft(list);
     QCOMPARE(dragsOf(list).size(), 1);
     QCOMPARE(warnings.warnings(), QStringList());
@@ -663,7 +643,7 @@ void tst_OutputList::spentPressDragsNothing()
     // Nothing is dragged and nothing logged, even with drags enabled again; a new press drags while
     // its output is there.
     list.isEnableDrag(true);
-    WarningCatcher warnings;
+    LogCatcher warnings;
     moveOutLeft(list);
     QCOMPARE(dragsOf(list).size(), 0);
     QCOMPARE(warnings.warnings(), QStringList());

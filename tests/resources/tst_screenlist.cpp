@@ -18,6 +18,7 @@
 #include <QTest>
 
 using namespace Vireo::BizModel;
+using Vireo::Test::LogCatcher;
 using Vireo::Test::sendMouse;
 using Vireo::Widgets::QWrapLabel;
 using Vireo::Widgets::ScreenListContentButton;
@@ -124,25 +125,6 @@ protected:
         if (button && state)
             ++dragStates;
     }
-};
-
-// Collects warnings so that a test can tell that a step logged nothing; passes every message on, so
-// that QTest::ignoreMessage keeps working.
-QStringList s_warnings;
-QtMessageHandler s_previousHandler = nullptr;
-struct WarningCatcher
-{
-    WarningCatcher()
-    {
-        s_warnings.clear();
-        s_previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& c, const QString& m) {
-            if (type == QtWarningMsg)
-                s_warnings.append(m);
-            if (s_previousHandler)
-                s_previousHandler(type, c, m);
-        });
-    }
-    ~WarningCatcher() { qInstallMessageHandler(s_previousHandler); }
 };
 
 QByteArray hotSpotBytes(const QPoint& point)
@@ -683,7 +665,7 @@ void tst_ScreenList::noDragWhen()
     QVERIFY(list.showStrip());
     auto* button = list.buttons().first();
 
-    WarningCatcher warnings;
+    LogCatcher log;
     sendMouse(button, QEvent::MouseButtonPress, button->rect().center(), Qt::LeftButton, Qt::LeftButton);
     Qt::MouseButtons held = Qt::LeftButton;
     if (condition == QLatin1String("right"))
@@ -694,7 +676,7 @@ void tst_ScreenList::noDragWhen()
         list.isEnableDrag(false);
     sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, held);
     QVERIFY(list.drags().isEmpty());
-    QVERIFY(s_warnings.isEmpty());
+    QCOMPARE(log.warnings(), QStringList());
 
     // Without drags the move still ends the press; otherwise the press survives for a later move.
     list.setEnabled(true);
@@ -790,10 +772,10 @@ void tst_ScreenList::pressedButtonGone()
 
     // Between press and move the list drops its preview buttons: no drag and no message.
     list.initListWidgetItem(activeDevice(), Regular, SceneType::PGM);
-    WarningCatcher warnings;
+    LogCatcher log;
     sendMouse(&list, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
     QVERIFY(list.drags().isEmpty());
-    QVERIFY(s_warnings.isEmpty());
+    QCOMPARE(log.warnings(), QStringList());
 
     // Between move and release the screen goes: the release does nothing.
     sendMouse(list.buttons().first(), QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
