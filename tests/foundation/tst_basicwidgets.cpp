@@ -8,6 +8,8 @@
 #include <QFrame>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace Vireo::Widgets;
@@ -53,6 +55,7 @@ private slots:
     void videoScalesFrameToItsSize();
     void videoBadge();
     void videoCoversOnlyWhatItPaints();
+    void videoRepaintsOnlyInSight();
 };
 
 void tst_BasicWidgets::frameLines_data()
@@ -394,6 +397,71 @@ void tst_BasicWidgets::videoCoversOnlyWhatItPaints()
     QTRY_VERIFY(allPixels(onScreen(), area, true, qRgb(0, 0, 255)));
     show(QImage());
     QTRY_VERIFY(allPixels(onScreen(), area, true, qRgb(0, 0, 0)));
+}
+
+// Counts the events of one type that a widget receives.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QEvent::Type type)
+        : m_type(type)
+    { }
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == m_type ? 1 : 0;
+        return false;
+    }
+
+private:
+    const QEvent::Type m_type;
+};
+
+// A refresh repaints a preview in sight; one scrolled away asks for no repaint at all (hundreds of
+// dirty previews out of sight cost Qt time at every refresh) and is painted with its newest
+// picture when it comes into sight.
+void tst_BasicWidgets::videoRepaintsOnlyInSight()
+{
+    QScrollArea area;
+    area.resize(100, 100);
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QList<VideoPreviewWidget*> videos;
+    for (int i = 0; i < 20; ++i) {
+        videos.append(new VideoPreviewWidget(column));
+        videos.last()->setFixedSize(80, 50);
+        layout->addWidget(videos.last());
+    }
+    area.setWidget(column);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QCoreApplication::processEvents();
+    EventCounter repaintRequests(QEvent::UpdateRequest);
+    EventCounter firstPaints(QEvent::Paint);
+    EventCounter lastPaints(QEvent::Paint);
+    area.installEventFilter(&repaintRequests);
+    videos.first()->installEventFilter(&firstPaints);
+    videos.last()->installEventFilter(&lastPaints);
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(QColor(255, 0, 0));
+
+    videos.last()->setVideoFrame(red);
+    videos.last()->refreshVideo();
+    QCoreApplication::processEvents();
+    QCOMPARE(repaintRequests.count, 0);
+    QCOMPARE(lastPaints.count, 0);
+
+    videos.first()->setVideoFrame(red);
+    videos.first()->refreshVideo();
+    QTRY_VERIFY(firstPaints.count > 0);
+    QVERIFY(repaintRequests.count > 0);
+    QCOMPARE(lastPaints.count, 0);
+
+    area.verticalScrollBar()->setValue(area.verticalScrollBar()->maximum());
+    QTRY_VERIFY(lastPaints.count > 0);
+    QCOMPARE(area.grab().toImage().pixelColor(videos.last()->mapTo(&area, QPoint(40, 25))), QColor(255, 0, 0));
 }
 
 QTEST_MAIN(tst_BasicWidgets)

@@ -44,7 +44,12 @@ void VideoPreviewWidget::setVideoFrame(const QImage& image)
 void VideoPreviewWidget::refreshVideo()
 {
     m_bScaledStale = true;
-    update();
+    // Only a preview in sight is repainted now: one scrolled away (or in a hidden list) is painted
+    // with its newest picture when it comes into sight. Marking hundreds of previews out of sight
+    // dirty costs Qt time in their number squared at the next repaint (each dirty widget is compared
+    // with its siblings), for nothing anyone sees.
+    if (!visibleRegion().isEmpty())
+        update();
 }
 
 void VideoPreviewWidget::setForbiddenIconVisible(bool visible)
