@@ -28,6 +28,8 @@ public:
     // The picture itself, for callers that fill it in place (then call refreshVideo()).
     QImage& getVideoFrame();
     void setVideoFrame(const QImage& image);
+    // Schedules a repaint when the preview is at least partly in sight; one out of sight (scrolled
+    // away, or in a hidden window) is painted with its newest picture when it comes into sight.
     void refreshVideo();
     void setForbiddenIconVisible(bool visible);
     bool isForbiddenIconVisible() const { return m_isShowForbiddenIcon; }
