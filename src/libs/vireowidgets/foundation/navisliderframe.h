@@ -200,7 +200,6 @@ protected:
     // (Qt's repaint of N dirty siblings costs time in N squared). Called before a new button is
     // made (it may show itself) and by placeContentButton for a button that enters the strip.
     void suspendContentUpdates();
-    void watchPresses(QToolButton* button);
     void resumeContentUpdates();
     // Hides reuse[from..] into the cache with contentButtonsHide(button) for each (which calls
     // resetHideContentButton), keeping their order in the cache; with one resize at the end. Inside
@@ -251,6 +250,8 @@ private:
     void takeOutOfStrip(QToolButton* button);
     void insertIntoLayout(QToolButton* button, int layoutIndex);
     void appendToGroup(QToolButton* button);
+    // The frame sees the presses of a content button and of the buttons inside it.
+    void watchPresses(QToolButton* button);
     void removeFromGroup(QToolButton* button);
     void moveToCache(QToolButton* button);
     void placeInRebuild(QToolButton* button);
