@@ -36,16 +36,6 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseB
     QCoreApplication::sendEvent(target, &event);
 }
 
-QLabel* labelWith(QWidget* widget, const char* property)
-{
-    const QList<QLabel*> labels = widget->findChildren<QLabel*>();
-    for (QLabel* label : labels) {
-        if (label->property(property).toBool())
-            return label;
-    }
-    return nullptr;
-}
-
 LogCatcher::LogCatcher()
     : m_fromMessage(s_messages.size())
     , m_fromWarning(s_warnings.size())

@@ -16,9 +16,23 @@ namespace Vireo::Test {
 // with the given held buttons, as a person's mouse would.
 void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons);
 
-// The first label below `widget` whose dynamic property `property` is true: how the lists mark the
-// parts of a content button for the host's style sheet.
-QLabel* labelWith(QWidget* widget, const char* property);
+// The first child of type T below `widget` whose dynamic property `property` is true: how the
+// panels mark the parts of a button for the host's style sheet.
+template <typename T>
+T* childWith(QWidget* widget, const char* property)
+{
+    const QList<T*> children = widget->findChildren<T*>();
+    for (T* child : children) {
+        if (child->property(property).toBool())
+            return child;
+    }
+    return nullptr;
+}
+
+inline QLabel* labelWith(QWidget* widget, const char* property)
+{
+    return childWith<QLabel>(widget, property);
+}
 
 // Records the messages logged while it lives, forwarding each one, so that QTest::ignoreMessage
 // keeps working.

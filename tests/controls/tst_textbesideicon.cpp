@@ -13,11 +13,7 @@ namespace {
 
 QToolButton* iconPart(TextBesideIcon* button)
 {
-    for (auto* child : button->findChildren<QToolButton*>()) {
-        if (child->property("isSaveIcon").toBool())
-            return child;
-    }
-    return nullptr;
+    return Vireo::Test::childWith<QToolButton>(button, "isSaveIcon");
 }
 
 QPixmap swatch(const QColor& color)

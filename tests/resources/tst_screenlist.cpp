@@ -27,6 +27,11 @@ using SceneType = Enum::Layer::SceneType;
 
 namespace {
 
+QToolButton* closeButtonOf(QWidget* button)
+{
+    return Vireo::Test::childWith<QToolButton>(button, "isCloseButton");
+}
+
 const char* const NoScreenWarning = "screen start drag has faied. The selectd screenbase is nullptr";
 const QString PgmKey = QString::fromLatin1(Vireo::Constants::MimeTypePGMKeyNo);
 const QString PvwKey = QString::fromLatin1(Vireo::Constants::MimeTypePVWKeyNo);
@@ -150,15 +155,6 @@ QWrapLabel* nameLabel(QWidget* button)
 QLabel* ratioLabel(QWidget* button)
 {
     return button->findChild<QLabel*>(QStringLiteral("RatioLabel"));
-}
-
-QToolButton* closeButtonOf(QWidget* button)
-{
-    for (auto* child : button->findChildren<QToolButton*>()) {
-        if (child->property("isCloseButton").toBool())
-            return child;
-    }
-    return nullptr;
 }
 
 // The texts of the content labels, sorted.

@@ -28,6 +28,11 @@ using SceneType = Enum::Layer::SceneType;
 
 namespace {
 
+QToolButton* closeButtonOf(QWidget* button)
+{
+    return Vireo::Test::childWith<QToolButton>(button, "isCloseButton");
+}
+
 const int Regular = Enum::Screen::RegularScreen;
 const int AUX = Enum::Screen::AUXScreen;
 const QString EmptyTip = QStringLiteral("No PVW and PGM available. Please add them on Screen page.");
@@ -86,15 +91,6 @@ QWidget* childByClass(QWidget* parent, const char* className)
 {
     for (auto* child : parent->findChildren<QWidget*>()) {
         if (QByteArray(child->metaObject()->className()) == className)
-            return child;
-    }
-    return nullptr;
-}
-
-QToolButton* closeButtonOf(QWidget* button)
-{
-    for (auto* child : button->findChildren<QToolButton*>()) {
-        if (child->property("isCloseButton").toBool())
             return child;
     }
     return nullptr;

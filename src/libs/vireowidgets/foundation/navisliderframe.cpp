@@ -827,9 +827,8 @@ void NaviSliderFrame::placeInRebuild(QToolButton* button)
     if (!item || item->widget() != button) {
         // Strip buttons are group members; a new or cached button is not in the layout, unless a
         // subclass put a shown one there itself (Qt marks every widget a layout ever took).
-        const bool mayBeInLayout = inGroup
-            || (button->parentWidget() == m_pContentFrame && !button->isHidden()
-                && button->testAttribute(Qt::WA_LaidOut));
+        const bool mayBeInLayout = inGroup ||
+            (button->parentWidget() == m_pContentFrame && !button->isHidden() && button->testAttribute(Qt::WA_LaidOut));
         const int from = mayBeInLayout ? contentLayoutIndexOf(button, layoutIndex) : -1;
         if (from > 0)
             delete m_pContentLayout->takeAt(from);
@@ -839,8 +838,8 @@ void NaviSliderFrame::placeInRebuild(QToolButton* button)
 
 void NaviSliderFrame::suspendContentUpdates()
 {
-    if (m_nRebuildPlaced < 0 || m_bContentUpdatesSuspended || !m_pContentFrame || !m_pContentFrame->isVisible()
-        || !m_pContentFrame->updatesEnabled())
+    if (m_nRebuildPlaced < 0 || m_bContentUpdatesSuspended || !m_pContentFrame || !m_pContentFrame->isVisible() ||
+        !m_pContentFrame->updatesEnabled())
         return;
     m_pContentFrame->setUpdatesEnabled(false);
     m_bContentUpdatesSuspended = true;
@@ -856,8 +855,8 @@ void NaviSliderFrame::resumeContentUpdates()
         widget->setAttribute(Qt::WA_UpdatesDisabled, false);
         for (QObject* child : widget->children()) {
             auto* childWidget = qobject_cast<QWidget*>(child);
-            if (childWidget && !childWidget->isWindow() && !childWidget->testAttribute(Qt::WA_ForceUpdatesDisabled)
-                && childWidget->testAttribute(Qt::WA_UpdatesDisabled))
+            if (childWidget && !childWidget->isWindow() && !childWidget->testAttribute(Qt::WA_ForceUpdatesDisabled) &&
+                childWidget->testAttribute(Qt::WA_UpdatesDisabled))
                 enable(childWidget);
         }
     };
