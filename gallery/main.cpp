@@ -1,6 +1,7 @@
 // The gallery host application: a simulated processor and every panel of the library on a page
 // of its own. With --screenshots DIR it renders each page into DIR/<page>.png and exits.
 
+#include "galleryicons.h"
 #include "gallerywindow.h"
 #include "simulateddevice.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
             styleSheet += QString::fromUtf8(sheet.readAll()) + QLatin1Char('\n');
     }
     app.setStyleSheet(styleSheet);
+    Vireo::Gallery::installGalleryIcons();
 
     Vireo::Gallery::SimulatedDevice device;
     Vireo::Gallery::GalleryWindow window(device);
