@@ -42,6 +42,7 @@ private slots:
     void pictureSize();
     void pictureIsTranslucentGrab();
     void framedPicture();
+    void grabFramedAtItsOwnSize();
     void dragWithPicture();
     void customDrag();
     void refusedWithoutOwner();
@@ -147,6 +148,26 @@ void tst_ResourceDrag::framedPicture()
     const QColor inside = small.pixelColor(25, 10);
     QVERIFY(inside.alpha() > 150);
     QVERIFY(qAbs(inside.red() - buttonColour.red()) <= 40);
+}
+
+// The screen lists frame the grab itself when no drag size is set: green edge, grey veil, and the
+// grab drawn over again, so the picture is the grab's size and nearly opaque.
+void tst_ResourceDrag::grabFramedAtItsOwnSize()
+{
+    QToolButton* button = nullptr;
+    auto owner = shownOwnerWithButton(button);
+    const QImage bare = resourceDragPixmap(button, QSize(0, 0)).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage framed =
+        resourceDragPixmap(button, QSize(0, 0), GrabFrame::OnGrab).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(framed.size(), bare.size());
+    QCOMPARE(framed.pixelColor(0, 0).alpha(), 255);
+    QVERIFY(framed.pixelColor(0, 0).green() > bare.pixelColor(0, 0).green() + 20);
+    QVERIFY(framed.pixelColor(framed.width() - 1, 20).green() > bare.pixelColor(bare.width() - 1, 20).green() + 20);
+    const int centreAlpha = framed.pixelColor(50, 20).alpha();
+    QVERIFY2(qAbs(centreAlpha - 248) <= 2, qPrintable(QString::number(centreAlpha)));
+    // With a drag size the rule is the same for every list.
+    QCOMPARE(resourceDragPixmap(button, QSize(160, 90), GrabFrame::OnGrab).toImage(),
+        resourceDragPixmap(button, QSize(160, 90)).toImage());
 }
 
 void tst_ResourceDrag::dragWithPicture()

@@ -619,9 +619,10 @@ void tst_ScreenList::dragPictureSize()
     const QPoint centre(pictureSize.width() / 2, pictureSize.height() / 2);
     QCOMPARE(drags.first()->hotSpot(), centre);
     QCOMPARE(drags.first()->mimeData()->data(HotSpotKey), hotSpotBytes(centre));
-    // The picture is translucent.
+    // The picture is translucent inside a green edge, also at the grab's own size.
     const QImage image = picture.toImage();
     QVERIFY(qAlpha(image.pixel(image.width() / 2, image.height() / 2)) < 255);
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 255);
 
     // One drag per press: a further move drags nothing more.
     QTest::ignoreMessage(QtWarningMsg, NoScreenWarning);

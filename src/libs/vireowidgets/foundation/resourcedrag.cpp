@@ -11,7 +11,7 @@
 
 namespace Vireo::Widgets::Internal {
 
-QPixmap resourceDragPixmap(QWidget* button, const QSize& dragPixmapSize)
+QPixmap resourceDragPixmap(QWidget* button, const QSize& dragPixmapSize, GrabFrame grabFrame)
 {
     if (!button)
         return QPixmap();
@@ -32,11 +32,17 @@ QPixmap resourceDragPixmap(QWidget* button, const QSize& dragPixmapSize)
         grab = faded;
     }
 
-    if (dragPixmapSize.width() == 0 || dragPixmapSize.height() == 0 || !dragPixmapSize.isValid())
+    const bool sized = dragPixmapSize.width() > 0 && dragPixmapSize.height() > 0;
+    if (!sized && grabFrame == GrabFrame::None)
         return grab;
 
-    QPixmap picture(dragPixmapSize);
-    picture.fill(Qt::transparent);
+    QPixmap picture;
+    if (sized) {
+        picture = QPixmap(dragPixmapSize);
+        picture.fill(Qt::transparent);
+    } else {
+        picture = grab.copy();
+    }
     QPainter painter(&picture);
     painter.setPen(Qt::green);
     painter.setBrush(QColor(128, 128, 128, 100));
@@ -59,7 +65,7 @@ QByteArray dragHotSpotBytes(const QPoint& hotSpot)
 }
 
 QDrag* execResourceDrag(QWidget* owner, QWidget* button, QMimeData* mime, const QSize& dragPixmapSize, bool customDrag,
-    const std::function<void()>& beforeExec)
+    const std::function<void()>& beforeExec, GrabFrame grabFrame)
 {
     if (!owner || !mime) {
         delete mime;
@@ -68,7 +74,7 @@ QDrag* execResourceDrag(QWidget* owner, QWidget* button, QMimeData* mime, const 
     auto* drag = new QDrag(owner);
     QPoint hotSpot(0, 0);
     if (!customDrag && button) {
-        const QPixmap picture = resourceDragPixmap(button, dragPixmapSize);
+        const QPixmap picture = resourceDragPixmap(button, dragPixmapSize, grabFrame);
         drag->setPixmap(picture);
         hotSpot = QPoint(picture.width() / 2, picture.height() / 2);
         drag->setHotSpot(hotSpot);

@@ -519,7 +519,8 @@ void ScreenListWidget::startDrag(QMouseEvent*)
             mime->setData(QString::fromLatin1(Vireo::Constants::MimeTypePGMKeyNo), keyNo);
     }
     Internal::execResourceDrag(
-        this, button, mime, m_dragPixmapSize, m_bIsCustomDrag, [this, button]() { setDragButtonState(button, true); });
+        this, button, mime, m_dragPixmapSize, m_bIsCustomDrag, [this, button]() { setDragButtonState(button, true); },
+        Internal::GrabFrame::OnGrab);
 }
 
 } // namespace Vireo::Widgets
