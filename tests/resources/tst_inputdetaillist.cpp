@@ -300,19 +300,25 @@ void tst_InputDetailList::captureRefusals_data()
 {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("byMouse");
     const QString notActive = QStringLiteral("Capture input failed: input is not active or overload.");
-    QTest::newRow("signal lost") << "inactive" << notActive;
-    QTest::newRow("overloaded") << "overload" << notActive;
-    QTest::newRow("input removed") << "removed" << notActive;
     const QString noSubCard = QStringLiteral("Capture input failed: no sub-card in the input's slot.");
-    QTest::newRow("no sub-card") << "nosubcard" << noSubCard;
-    QTest::newRow("no active device") << "nodevice" << QStringLiteral("The device is null");
+    // A click by mouse, and the button's clicked() with no press behind it (as the host's click()).
+    for (const bool byMouse : {true, false}) {
+        const char* how = byMouse ? "" : ", clicked without a press";
+        QTest::addRow("signal lost%s", how) << "inactive" << notActive << byMouse;
+        QTest::addRow("overloaded%s", how) << "overload" << notActive << byMouse;
+        QTest::addRow("input removed%s", how) << "removed" << notActive << byMouse;
+        QTest::addRow("no sub-card%s", how) << "nosubcard" << noSubCard << byMouse;
+        QTest::addRow("no active device%s", how) << "nodevice" << QStringLiteral("The device is null") << byMouse;
+    }
 }
 
 void tst_InputDetailList::captureRefusals()
 {
     QFETCH(QString, change);
     QFETCH(QString, warning);
+    QFETCH(bool, byMouse);
 
     addInput(1);
     BuiltList list;
@@ -333,7 +339,10 @@ void tst_InputDetailList::captureRefusals()
 
     QSignalSpy spy(DeviceList::instance(), &DeviceList::signalCaptureImage);
     QTest::ignoreMessage(QtWarningMsg, warning.toUtf8().constData());
-    QTest::mouseClick(capture, Qt::LeftButton);
+    if (byMouse)
+        QTest::mouseClick(capture, Qt::LeftButton);
+    else
+        emit capture->clicked(false);
     QCOMPARE(spy.count(), 0);
 }
 
@@ -359,10 +368,13 @@ void tst_InputDetailList::captureOfARebuiltButtonCapturesNothing()
     Vireo::Test::sendMouse(capture, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(spy.count(), 0);
 
-    // A click of its own captures the input it shows.
+    // A click of its own captures the input it shows, and so does a click with no press behind it.
     QTest::mouseClick(capture, Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).value<s_CreateImageFile>().source.id, 2u);
+    emit capture->clicked(false);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(0).value<s_CreateImageFile>().source.id, 2u);
 }
 
 QTEST_MAIN(tst_InputDetailList)

@@ -79,7 +79,8 @@ public:
         const ResourceIdentity pressed = m_pressedInput;
         m_pressedInput = ResourceIdentity();
         const ResourceIdentity shown = shownInput();
-        if (shown.isValid() && pressed != shown) {
+        // A click with no press behind it (the host's click()) goes to the input shown.
+        if (pressed.isValid() && shown.isValid() && pressed != shown) {
             qWarning() << "Capture input failed: the button shows another input than the one pressed.";
             return;
         }
