@@ -111,12 +111,12 @@ signals:
     void itemAddButtonClicked();
     void itemToggled(QAbstractButton* button, bool b);
 
-protected:
+public:
     virtual void setMainLayout();
     // Called for every button moved into the hidden cache; subclasses empty the button here.
     virtual void resetHideContentButton(QToolButton* button);
 
-protected slots:
+public slots:
     virtual void slotPrevButtonClicked();
     virtual void slotNextButtonClicked();
     virtual void slotContentScrollBarValueChanged(int value);

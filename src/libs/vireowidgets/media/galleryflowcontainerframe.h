@@ -114,7 +114,7 @@ public:
 protected:
     void resetHideContentButton(QToolButton* button) override;
 
-protected slots:
+public slots:
     void slotButtonToggled(QAbstractButton* button, bool b) override;
     void slotPrevButtonClicked() override;
     void slotNextButtonClicked() override;

@@ -118,7 +118,7 @@ signals:
 protected:
     virtual void resetHideContentButton(QToolButton* button);
 
-protected slots:
+public slots:
     virtual void slotPrevButtonClicked();
     virtual void slotNextButtonClicked();
     virtual void slotContentScrollBarValueChanged(int value);
@@ -185,7 +185,7 @@ public:
     virtual void initContentButtons() { }
     void retranslateUi() override;
 
-protected slots:
+public slots:
     void slotButtonToggled(QAbstractButton* button, bool b) override;
 
 protected:

@@ -85,7 +85,7 @@ public:
     void slotInterfaceSignalChanged(
         std::weak_ptr<Vireo::BizModel::Device> device, std::weak_ptr<Vireo::BizModel::Interface> wInterface);
 
-protected:
+public:
     void setMainLayout() override;
     InputListContentButton* createInputContentButton(std::weak_ptr<Vireo::BizModel::Device> device,
         std::weak_ptr<Vireo::BizModel::Input> input, ReadInputVideoFrameCallback callback) override;

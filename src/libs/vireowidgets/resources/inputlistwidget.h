@@ -70,7 +70,7 @@ signals:
     void inputReleased(quint32 keyNo);
     void inputDoubleClicked(quint32 keyNo);
 
-protected slots:
+public slots:
     void slotInputContentButtonToggled(bool checked);
 
 protected:
@@ -132,17 +132,17 @@ public:
     std::weak_ptr<Vireo::BizModel::Device> currentDevice() const { return m_pDevice; }
     bool isAllowAddInput(std::weak_ptr<Vireo::BizModel::Input> input);
 
-protected:
+public:
     virtual void startDrag(QMouseEvent* event);
     virtual InputListContentButton* createInputContentButton(std::weak_ptr<Vireo::BizModel::Device> device,
         std::weak_ptr<Vireo::BizModel::Input> input, ReadInputVideoFrameCallback callback) = 0;
+    void resetHideContentButton(QToolButton* button) override;
 
-protected slots:
+public slots:
     virtual void slotInputPressed(quint32 keyNo);
     virtual void slotInputReleased(quint32 keyNo);
 
 protected:
-    void resetHideContentButton(QToolButton* button) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
     std::weak_ptr<Vireo::BizModel::Device> m_pDevice;

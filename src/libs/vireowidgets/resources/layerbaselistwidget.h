@@ -143,14 +143,15 @@ public slots:
     void slotLayerBaseReleased(std::weak_ptr<Vireo::BizModel::Layer> pLayerBase);
     void slotLayerBaseClicked(std::weak_ptr<Vireo::BizModel::Layer> pLayerBase);
 
-protected:
+public:
     // Layer lists start no drag; kept as the hook every resource list has.
     virtual void startDrag(QMouseEvent* event);
     virtual LayerBaseListContentButton* createLayerBaseContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
         std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, SceneType nSceneType,
         std::weak_ptr<Vireo::BizModel::Layer> pLayerBase, QWidget* parent) = 0;
-
     void resetHideContentButton(QToolButton* button) override;
+
+protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
     std::weak_ptr<Vireo::BizModel::Device> m_pDevice;

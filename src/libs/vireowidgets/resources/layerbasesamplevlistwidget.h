@@ -54,7 +54,7 @@ public:
     explicit LayerBaseSampleVListWidget(QWidget* parent = nullptr);
     ~LayerBaseSampleVListWidget() override;
 
-protected:
+public:
     LayerBaseListContentButton* createLayerBaseContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
         std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, SceneType nSceneType,
         std::weak_ptr<Vireo::BizModel::Layer> pLayerBase, QWidget* parent) override;

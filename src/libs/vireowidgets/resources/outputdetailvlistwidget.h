@@ -82,7 +82,7 @@ public:
         std::weak_ptr<Vireo::BizModel::Device> device, int const& outputType, ItemOutputStatus const& status) override;
     bool setCopyInterfaceVisable() override;
 
-protected:
+public:
     void setMainLayout() override;
     OutputListContentButton* createOutputContentButton(std::weak_ptr<Vireo::BizModel::Device> device,
         std::weak_ptr<Vireo::BizModel::Output> output, QWidget* parent) override;

@@ -122,17 +122,17 @@ public:
     void contentButtonsHide() override;
     void contentButtonsHide(QToolButton* button) override;
 
-protected:
+public:
     virtual void startDrag(QMouseEvent* event);
     virtual OutputListContentButton* createOutputContentButton(std::weak_ptr<Vireo::BizModel::Device> device,
         std::weak_ptr<Vireo::BizModel::Output> output, QWidget* parent) = 0;
+    void resetHideContentButton(QToolButton* button) override;
 
-protected slots:
+public slots:
     void slotOutputPressed(quint32 keyNo);
     void slotOutputReleased(quint32 keyNo);
 
 protected:
-    void resetHideContentButton(QToolButton* button) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -40,7 +40,7 @@ public:
         ReadScreenVideoFrameCallback cbReadScreenVideo = {}) override;
     void retranslateUi() override;
 
-protected:
+public:
     ScreenListContentButton* createScreenContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
         std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, const SceneType& sceneType, QWidget* parent) override;
     void setMainLayout() override;

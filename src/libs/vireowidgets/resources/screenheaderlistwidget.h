@@ -130,13 +130,14 @@ signals:
 public slots:
     void slotScreenPressed(std::weak_ptr<Vireo::BizModel::Screen> wScreenBase, const int& nSceneType) override;
 
-protected:
+public:
     void startDrag(QMouseEvent* event) override;
     void setMainLayout() override;
     ScreenListContentButton* createScreenContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
         std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, const SceneType& sceneType, QWidget* parent) override;
     void setDragButtonState(ScreenListContentButton* button, bool state) override;
 
+protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;

@@ -148,14 +148,15 @@ public slots:
     virtual void slotScreenPressed(std::weak_ptr<Vireo::BizModel::Screen> wScreenBase, const int& nSceneType);
     virtual void slotScreenReleased(std::weak_ptr<Vireo::BizModel::Screen> wScreenBase, const int& nSceneType);
 
-protected:
+public:
     virtual void startDrag(QMouseEvent* event);
     virtual ScreenListContentButton* createScreenContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
         std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, const SceneType& sceneType, QWidget* parent) = 0;
     // Called with true when a drag starts from `button`; a hook for subclasses.
     virtual void setDragButtonState(ScreenListContentButton* button, bool state);
-
     void resetHideContentButton(QToolButton* button) override;
+
+protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -34,7 +34,7 @@ public:
         const int& nSceneType, bool isCheckScreenValid = true,
         ReadScreenVideoFrameCallback cbReadScreenVideo = {}) override;
 
-protected:
+public:
     ScreenListContentButton* createScreenContentButton(std::weak_ptr<Vireo::BizModel::Device> pDevice,
         std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, const SceneType& sceneType, QWidget* parent) override;
     void setMainLayout() override;

@@ -63,7 +63,7 @@ signals:
     void sgnOpenUserKeyEdit(qint64 fileId);
     void sgnDeleteUserKey(qint64 fileId);
 
-protected slots:
+public slots:
     void slotOpenUserKeyEdit();
     void slotDeleteUserKey();
 
@@ -140,27 +140,29 @@ signals:
     // The list asks its owner to rebuild it from the model.
     void singalUpdateUserKeyFromModel(std::weak_ptr<Vireo::BizModel::Device> pDevice);
 
-protected:
+public:
     virtual void startDrag(QMouseEvent* event);
     virtual UserKeyListContentButton* createUserKeyContentButton(
         std::weak_ptr<Vireo::BizModel::Device> device, std::weak_ptr<Vireo::BizModel::File> file, QWidget* parent) = 0;
+    void resetHideContentButton(QToolButton* button) override;
+    void contentBtnMoveEvent(quint8 number, QPoint pos);
+    void sendUiListToHw(std::weak_ptr<Vireo::BizModel::File> file);
 
-protected slots:
+public slots:
     virtual void slotUserKeyPressed(qint64 id);
     virtual void slotUserKeyReleased(qint64 id);
+
+protected slots:
     // A press on a key's edit or delete button ends any key press still recorded.
     void slotKeyToolPressed();
 
 protected:
-    void resetHideContentButton(QToolButton* button) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-    void contentBtnMoveEvent(quint8 number, QPoint pos);
-    void sendUiListToHw(std::weak_ptr<Vireo::BizModel::File> file);
     // Connects a key button's press and release to this list (once).
     void connectPressRelease(UserKeyListContentButton* button);
 
@@ -227,7 +229,7 @@ public slots:
     void slotDeleteContentButton(qint64 userKeyFileID);
     void slotApplyContentButton(qint64 userKeyFileID);
 
-protected:
+public:
     void setMainLayout() override;
     UserKeyListContentButton* createUserKeyContentButton(std::weak_ptr<Vireo::BizModel::Device> device,
         std::weak_ptr<Vireo::BizModel::File> file, QWidget* parent) override;
