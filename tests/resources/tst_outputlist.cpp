@@ -38,10 +38,14 @@ public:
         OutputListWidget::initListWidgetItem(device, outputType, status, GeneralMode);
     }
 
+    // What isItemIniting() said each time a button was made.
+    QList<bool> initingAtCreation;
+
 protected:
     OutputListContentButton* createOutputContentButton(
         std::weak_ptr<Device> device, std::weak_ptr<Output> output, QWidget* parent) override
     {
+        initingAtCreation.append(isItemIniting());
         return new OutputGeneralContentButton(device, output, parent);
     }
 };
@@ -183,6 +187,7 @@ private slots:
     void texts();
     void tipAtConstructionAndWhenEmpty();
     void rebuildReusesButtons();
+    void rebuildIsNotMarkedAsIniting();
     void expiredDeviceEmptiesList();
 
     void insertAtSortedPlace_data();
@@ -401,6 +406,17 @@ void tst_OutputList::rebuildReusesButtons()
     list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
     QCOMPARE(keysOf(list), (QList<quint32> {1, 2, 3, 4}));
     QCOMPARE(list.findChildren<OutputListContentButton*>().size(), 4);
+}
+
+// Unlike the input list, the output list's rebuild does not show as isItemIniting().
+void tst_OutputList::rebuildIsNotMarkedAsIniting()
+{
+    for (quint32 key : {1u, 2u})
+        addOutput(key);
+    GeneralOutputList list;
+    list.initListWidgetItem(weakDevice(), ItemAllOutput, AllOutput);
+    QCOMPARE(list.initingAtCreation, (QList<bool> {false, false}));
+    QVERIFY(!list.isItemIniting());
 }
 
 void tst_OutputList::expiredDeviceEmptiesList()

@@ -35,13 +35,14 @@ bool isShownButton(const QWidget* widget)
 // ---------------------------------------------------------------------------------------------
 // Scopes
 
-NaviSliderFrame::RebuildScope::RebuildScope(NaviSliderFrame* frame)
+NaviSliderFrame::RebuildScope::RebuildScope(NaviSliderFrame* frame, Initing initing)
     : m_pFrame(frame)
-    , m_locker(frame->m_bItemIniting)
     , m_groupBlocker(frame->m_pContentButtonGroup)
     , m_nOuterPlaced(frame->m_nRebuildPlaced)
     , m_bLayoutWasEnabled(frame->m_pContentLayout && frame->m_pContentLayout->isEnabled())
 {
+    if (initing == Initing::Mark)
+        m_locker.emplace(frame->m_bItemIniting);
     ++m_pFrame->m_nDeferResize;
     m_pFrame->m_nRebuildPlaced = 0;
     // Showing a button in a visible strip lays the whole strip out at once; during a rebuild that

@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QVariant>
 
+#include <optional>
+
 class QAbstractButton;
 class QBoxLayout;
 class QButtonGroup;
@@ -151,7 +153,8 @@ protected:
     };
 
     // Scope of a full list rebuild (the strip is rebuilt from the model, in order): sets
-    // m_bItemIniting and blocks the content button group's signals, restoring both on every exit.
+    // m_bItemIniting (unless told to leave it) and blocks the content button group's signals,
+    // restoring both on every exit.
     // Inside it, the n-th button appended (addContentButton or placeContentButton) takes the n-th
     // place of the strip; a button already at its place is not moved, so a rebuild that reuses its
     // buttons in order costs O(1) per button. The buttons not placed again follow and are removed
@@ -162,14 +165,16 @@ protected:
     class VIREOWIDGETS_EXPORT RebuildScope
     {
     public:
-        explicit RebuildScope(NaviSliderFrame* frame);
+        // Whether the rebuild shows as isItemIniting(): the output list's does not.
+        enum class Initing { Mark, Leave };
+        explicit RebuildScope(NaviSliderFrame* frame, Initing initing = Initing::Mark);
         ~RebuildScope();
         RebuildScope(const RebuildScope&) = delete;
         RebuildScope& operator=(const RebuildScope&) = delete;
 
     private:
         NaviSliderFrame* m_pFrame;
-        ItemInitingLocker m_locker;
+        std::optional<ItemInitingLocker> m_locker;
         QSignalBlocker m_groupBlocker;
         int m_nOuterPlaced;
         bool m_bLayoutWasEnabled;

@@ -236,7 +236,8 @@ OutputListWidget::~OutputListWidget() = default;
 void OutputListWidget::initListWidgetItem(std::weak_ptr<Device> device, int const& outputType,
     ItemOutputStatus const& status, NaviSliderFrame::ViewMode const& mode)
 {
-    RebuildScope scope(this);
+    // The group's signals are blocked, but the frame is not marked as rebuilding.
+    RebuildScope scope(this, RebuildScope::Initing::Leave);
     m_pDevice = std::move(device);
     m_outputType = outputType;
     m_outputStatus = status;
