@@ -184,6 +184,22 @@ void tst_InputDetailList::sampleSignalStyle()
     sample.updateUIStyleSheet();
     QVERIFY(!name->property("isHasSignal").toBool());
 
+    // Every update sets the name's signal property from the input, whatever the style refresh or
+    // the constructor set before.
+    device()->findInput(1).lock()->setActive(true);
+    sample.updateUIFromData();
+    QVERIFY(name->property("isHasSignal").toBool());
+    sample.updateUIStyleSheet();
+    device()->findInput(1).lock()->setActive(false);
+    sample.updateUIFromData();
+    QVERIFY(!name->property("isHasSignal").toBool());
+    device()->findInput(1).lock()->setActive(true);
+    InputSampleContentButton fresh(weakDevice(), device()->findInput(1), {});
+    QLabel* freshName = labelWith(&fresh, "isInterfaceName");
+    QVERIFY(!freshName->property("isHasSignal").toBool());
+    fresh.updateUIFromData();
+    QVERIFY(freshName->property("isHasSignal").toBool());
+
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
     device()->removeInput(1);
     QTest::ignoreMessage(QtDebugMsg, "The input is null");

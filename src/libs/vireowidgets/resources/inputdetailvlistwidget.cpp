@@ -245,6 +245,7 @@ InputSampleContentButton::InputSampleContentButton(
     setProperty("navigationbarlistindexes", true);
     m_pLabelName->setProperty("isChecked", false);
     m_pLabelName->setProperty("isHasSignal", false);
+    forgetSignalLook();
     setCheckable(true);
     setFixedSize(SampleButtonSize);
     resetLayout();
@@ -270,6 +271,7 @@ void InputSampleContentButton::updateUIStyleSheet()
         return;
     }
     m_pLabelName->setProperty("isHasSignal", input->isActive());
+    forgetSignalLook();
     Internal::repolish(m_pLabelName);
 }
 

@@ -93,6 +93,10 @@ protected:
     QToolButton* m_pBtnCapture = nullptr;
     QWidget* m_pParentWidget = nullptr;
 
+    // For a look that sets "isHasSignal" on the name itself: the next update sets every signal
+    // property again rather than trusting what it set last.
+    void forgetSignalLook() { m_eSignalLook = UnknownLook; }
+
 private:
     void createWidgets();
     void showSignalState(const std::shared_ptr<Vireo::BizModel::Input>& input);
