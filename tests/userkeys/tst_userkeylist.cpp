@@ -104,6 +104,7 @@ private slots:
     void keyThatVanishesSendsNothing_data();
     void keyThatVanishesSendsNothing();
     void foreignPayloadIsRefused();
+    void dragEnterMarksThePressedKey();
     void duplicateNameRefusesTheRenumbering();
     void refusedCommandLosesNoKey_data();
     void refusedCommandLosesNoKey();
@@ -468,6 +469,26 @@ void TestUserKeyList::foreignPayloadIsRefused()
     std::unique_ptr<QMimeData> garbage(keyMime("not a number"));
     QVERIFY(!dragAndDrop(&shown.list, garbage.get(), upperPartOf(shown.key(1), &shown.list)));
     QVERIFY(commands().isEmpty());
+
+    // A key this list does not show, not dragged from here: refused without a word or a rebuild.
+    QSignalSpy rebuild(&shown.list, &UserKeyDetailVListWidget::singalUpdateUserKeyFromModel);
+    Vireo::Test::LogCatcher log;
+    std::unique_ptr<QMimeData> unknown(keyMime("9"));
+    QVERIFY(!sendDrop(&shown.list, unknown.get(), upperPartOf(shown.key(1), &shown.list)));
+    QCOMPARE(rebuild.size(), 0);
+    QVERIFY(log.warnings().isEmpty());
+    QVERIFY(commands().isEmpty());
+}
+
+// While a key is pressed, the drag enter puts that key's button in the drag state.
+void TestUserKeyList::dragEnterMarksThePressedKey()
+{
+    ShownList shown(3);
+    Vireo::Test::sendMouse(shown.key(2), QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+    std::unique_ptr<QMimeData> mime(keyMime("3"));
+    QVERIFY(sendDragEnter(&shown.list, mime.get(), upperPartOf(shown.key(1), &shown.list)));
+    QCOMPARE(shown.key(2)->property("isUserKeyItemButton").toBool(), false);
+    QCOMPARE(shown.key(3)->property("isUserKeyItemButton").toBool(), true);
 }
 
 void TestUserKeyList::duplicateNameRefusesTheRenumbering()

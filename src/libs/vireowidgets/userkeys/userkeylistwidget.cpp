@@ -538,10 +538,13 @@ void UserKeyListWidget::dragEnterEvent(QDragEnterEvent* event)
     }
     event->setDropAction(Qt::MoveAction);
     event->accept();
-    if (ok) {
-        if (auto* button = findContentButton(qint64(quint8(keyNo))))
-            button->setIsDragState(true);
-    }
+    // The pressed key's button shows the drag. Once a drag from here has returned (at once on a
+    // platform without a nested drag loop) no key is pressed any more: the payload names it then.
+    UserKeyListContentButton* button = m_userKeyID != NoUserKey ? findContentButton(m_userKeyID) : nullptr;
+    if (!button && ok)
+        button = findContentButton(qint64(quint8(keyNo)));
+    if (button)
+        button->setIsDragState(true);
 }
 
 void UserKeyListWidget::dragMoveEvent(QDragMoveEvent* event)
@@ -592,18 +595,24 @@ void UserKeyListWidget::dropEvent(QDropEvent* event)
         return;
     }
     std::shared_ptr<File> file = device->findFile(Enum::File::UserKeyFile, int(keyNo)).lock();
+    const bool found = file && findContentButton(keyNo);
     // A key dragged from here that vanished meanwhile (or whose number now names another key)
     // renumbers nothing; the list goes back to the model's order.
     const bool draggedHere = m_nDraggedKeyNo == keyNo;
-    const bool sameKey = !draggedHere || (file && file == m_pDraggedFile.lock());
+    const bool draggedKeyGone = draggedHere && (!found || file != m_pDraggedFile.lock());
     m_pDraggedFile.reset();
     m_nDraggedKeyNo = NoUserKey;
-    if (!file || !findContentButton(keyNo) || !sameKey) {
+    if (draggedKeyGone) {
         qWarning().noquote().nospace() << " userkey is nullptr, userKey id is " << keyNo;
         event->ignore();
         NaviSliderFrame::dropEvent(event);
         leaveDragState();
         emit singalUpdateUserKeyFromModel(m_pDevice);
+        return;
+    }
+    if (!found) {
+        event->ignore();
+        NaviSliderFrame::dropEvent(event);
         return;
     }
     event->setDropAction(Qt::MoveAction);
