@@ -988,6 +988,11 @@ void tst_NaviSliderFrame::dragNeedsEnabledAndLeftButton()
     QVERIFY(!strip->isAllowDrag(&move));
     strip->setEnabled(true);
     QVERIFY(strip->isAllowDrag(&move));
+    // The event's own position counts, not the global position it carries (the cursor's, when an
+    // event is made without one).
+    QMouseEvent misplaced(QEvent::MouseMove, outsideLeft, viewport->mapToGlobal(viewport->rect().center()),
+        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QVERIFY(strip->isAllowDrag(&misplaced));
 }
 
 void tst_NaviSliderFrame::mouseBookkeeping()

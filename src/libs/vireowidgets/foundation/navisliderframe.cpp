@@ -1243,7 +1243,9 @@ bool NaviSliderFrame::isAllowDrag(QMouseEvent* event) const
         return false;
     const QWidget* viewport = m_pContentScrollArea->viewport();
     const QRect rect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
-    const QPoint pos = event->globalPos();
+    // From the event's own position: an event made without a global position carries the
+    // cursor's there.
+    const QPoint pos = mapToGlobal(event->pos());
     if (rect.contains(pos))
         return false;
     // Only the first allowed edge, in the order left, right, top, bottom, is tested.
