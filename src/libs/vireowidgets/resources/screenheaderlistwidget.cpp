@@ -580,10 +580,9 @@ void ScreenHeaderListWidget::orderByUiScreenIndex(
             placeContentButton(entry.item, false);
     }
 
-    // Positions the device already holds need no write (and a write would come back as a
-    // change notification, then as another rebuild).
+    // The tabs moved: the device learns the order shown (its own screen order follows it, so the
+    // next rebuild finds the tabs in place and writes nothing).
     QList<Vireo::ProtoModel::s_ScreenGeneralBody> records;
-    bool positionsDiffer = false;
     for (const Entry& entry : sorted) {
         if (!entry.screen)
             continue;
@@ -591,11 +590,8 @@ void ScreenHeaderListWidget::orderByUiScreenIndex(
         record.screenId = entry.screen->screenId();
         record.screenType = entry.screen->screenType();
         record.index = records.size();
-        positionsDiffer = positionsDiffer || entry.uiIndex != record.index;
         records.append(record);
     }
-    if (!positionsDiffer)
-        return;
     const auto control = Vireo::ModelControl::Device::screenModelControl(ScreenEnum::RegularScreen, device);
     if (!control || !control->updateGeneral(records)) {
         qWarning("Modify screen index has failed!");
