@@ -164,6 +164,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void customTemplateIsOverwritten();
+    void customTargetIsCreated();
     void unfitTimingIsNeverWritten_data();
     void unfitTimingIsNeverWritten();
     void spoiledTemplateIsNotWrittenOver_data();
@@ -470,6 +471,22 @@ void TestDMTEditFrame::customTemplateIsOverwritten()
     QVERIFY(EDIDHelper::parseEDID(readAll(path), t, nullptr));
     QCOMPARE(QSize(t.horActive, t.verActive), QSize(1920, 1080));
     QVERIFY(readAll(path).contains("Vireo 2160p"));
+}
+
+// A custom target that does not exist yet is written, from the helper's own image.
+void TestDMTEditFrame::customTargetIsCreated()
+{
+    const QString path = m_dir.path() + QStringLiteral("/new-%1.bin").arg(++m_run);
+    DMTEditFrame frame;
+    frame.findChild<QRadioButton*>(QStringLiteral("CustomEDIDFileRadioButton"))->click();
+    frame.findChild<ZK::Utils::PathChooser*>()->setPath(path);
+    Vireo::Fixture::clearCommandLog();
+    frame.slot_saveEDIDToFile(p1080());
+    QVERIFY2(frame.lastSaveError().isEmpty(), qPrintable(frame.lastSaveError()));
+    QCOMPARE(Vireo::Fixture::commandNames(), QStringList {QStringLiteral("EDIDHelper::writeEDID")});
+    EDIDTiming t;
+    QVERIFY(EDIDHelper::parseEDID(readAll(path), t, nullptr));
+    QCOMPARE(QSize(t.horActive, t.verActive), QSize(1920, 1080));
 }
 
 void TestDMTEditFrame::unfitTimingIsNeverWritten_data()

@@ -556,9 +556,13 @@ QString DMTEditFrame::lastSaveError() const
 void DMTEditFrame::slot_saveEDIDToFile(ZK::VESA::s_DMTSchemaData EDIDData)
 {
     m_strLastSaveError.clear();
-    const QString target =
-        m_pCustomEDIDFileRadioButton->isChecked() ? m_pCustomEDIDFileChooser->path() : m_strSaveFilePath;
-    const QString base = chosenTemplatePath();
+    const bool custom = m_pCustomEDIDFileRadioButton->isChecked();
+    const QString target = custom ? m_pCustomEDIDFileChooser->path() : m_strSaveFilePath;
+    QString base = chosenTemplatePath();
+    // A custom target is its own template only when it is one already: a new file (or any other
+    // file the operator chose to write) gets the helper's own image around the timing.
+    if (custom && !(QFileInfo(base).isFile() && QFileInfo(base).size() == TemplateSize))
+        base.clear();
     Vireo::Utils::EDIDHelper helper;
     bool written = false;
     if (target.isEmpty()) {
