@@ -104,6 +104,7 @@ private slots:
     void severalSelectedNamesAreQuoted();
     void okButtonText_data();
     void okButtonText();
+    void newDialogKeepsItsFormTexts();
     void okButtonEnabled_data();
     void okButtonEnabled();
     void typedNamesSelectEntries_data();
@@ -414,6 +415,21 @@ void tst_FileDialogEx::okButtonText()
     const bool folderMode = mode == QFileDialog::Directory || mode == QFileDialog::DirectoryOnly;
     QCOMPARE(combo->isEnabled(), !folderMode);
     QCOMPARE(combo->currentText(), folderMode ? QStringLiteral("Directories") : QStringLiteral("EDID (*.bin)"));
+}
+
+// Until a mode is set the button keeps the form's "OK"; every filter entry is kept, empty ones too.
+void tst_FileDialogEx::newDialogKeepsItsFormTexts()
+{
+    FileDialogEx dialog(nullptr, QString(), QStringLiteral("Cap"), QString(), QStringLiteral("EDID (*.bin)"));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->text(), QStringLiteral("OK"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->text(), QStringLiteral("Apply"));
+
+    FileDialogEx plain;
+    QCOMPARE(plain.findChild<QPushButton*>(QStringLiteral("btnOK"))->text(), QStringLiteral("OK"));
+    plain.setNameFilter(QStringLiteral("A (*.a);;;;B (*.b)"));
+    QCOMPARE(plain.nameFilters(), (QStringList {"A (*.a)", "", "B (*.b)"}));
+    QCOMPARE(plain.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->count(), 3);
 }
 
 void tst_FileDialogEx::okButtonEnabled_data()

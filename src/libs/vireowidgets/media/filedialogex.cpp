@@ -702,7 +702,7 @@ void FileDialogExPrivate::createWidgets()
     const QByteArray css = ZK::Utils::FileReader::fetchQrc(QStringLiteral(":/darkstyle/navisliderframe.css"));
     setStyleSheet(
         css.isNull() ? QString() : Theming::replaceCssImages(Theming::replaceCssColors(QString::fromUtf8(css))));
-    updateOkButtonText();
+    // The OK button keeps the form's "OK" until a mode is set.
 }
 
 void FileDialogExPrivate::createConnects()
@@ -727,7 +727,8 @@ void FileDialogExPrivate::createConnects()
 void FileDialogExPrivate::retranslateUi()
 {
     ui->retranslateUi(this);
-    updateOkButtonText();
+    if (m_bModeSet)
+        updateOkButtonText();
     fillTypeCombo();
 }
 
@@ -739,6 +740,7 @@ bool FileDialogExPrivate::isFolderMode() const
 void FileDialogExPrivate::setFileMode(QFileDialog::FileMode mode)
 {
     fileModeOptions = mode;
+    m_bModeSet = true;
     pListViewRight->setSelectionMode(
         mode == QFileDialog::ExistingFiles ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     fillTypeCombo();
@@ -752,6 +754,7 @@ void FileDialogExPrivate::setFileMode(QFileDialog::FileMode mode)
 void FileDialogExPrivate::setAcceptMode(QFileDialog::AcceptMode mode)
 {
     acceptModeOptions = mode;
+    m_bModeSet = true;
     updateOkButtonText();
     updateFileNameFromType();
     updateOkButton();
@@ -760,11 +763,8 @@ void FileDialogExPrivate::setAcceptMode(QFileDialog::AcceptMode mode)
 void FileDialogExPrivate::setNameFilters(const QStringList& filters)
 {
     QStringList cleaned;
-    for (const QString& filter : filters) {
-        const QString entry = filter.simplified();
-        if (!entry.isEmpty())
-            cleaned << entry;
-    }
+    for (const QString& filter : filters)
+        cleaned << filter.simplified();
     m_lstFilter = cleaned;
     fillTypeCombo();
     useNameFilter(0);

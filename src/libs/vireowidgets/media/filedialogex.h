@@ -243,6 +243,7 @@ public:
     Ui_FileDialogEx* ui = nullptr;
     QFileDialog::AcceptMode acceptModeOptions = QFileDialog::AcceptOpen;
     QFileDialog::FileMode fileModeOptions = QFileDialog::AnyFile;
+    bool m_bModeSet = false; // a file or accept mode was set: the OK button names the action
     QPointer<QObject> receiverToDisconnectOnClose;
     QByteArray memberToDisconnectOnClose;
     QByteArray signalToDisconnectOnClose;
