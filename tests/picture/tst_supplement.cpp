@@ -140,6 +140,20 @@ void TestSupplement::associatedRangesFollowEachOther()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toRect(), intercept.widget->getCurRectValue());
 
+    // A full-size rectangle: X cuts the width down, and X keeps its own range for the next step.
+    Intercept full(false);
+    full.widget->setCurWidthValue(1920);
+    full.widget->setCurHeightValue(1080);
+    full.widget->setParaAssociateValid(true);
+    full.field(field)->simulateUserEdit(value);
+    if (field == QLatin1String("X") || field == QLatin1String("Y")) {
+        const int size = field == QLatin1String("X") ? 1920 : 1080;
+        QCOMPARE(full.field(dependent)->value(), size - value);
+        full.field(field)->simulateUserEdit(2 * value);
+        QCOMPARE(full.field(field)->value(), 2 * value);
+        QCOMPARE(full.field(dependent)->maximum(), size - 2 * value);
+    }
+
     // Without association the ranges stay as set.
     Intercept loose(false);
     loose.field(field)->simulateUserEdit(value);

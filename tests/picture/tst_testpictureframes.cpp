@@ -425,7 +425,7 @@ void TestTestPictureFrames::autoHeightFitsTheButtons()
     frames.panel->autoSettingHeight();
     auto* top = frames.panel->findChild<QFrame*>(QStringLiteral("TestPictureTopFrame"));
     const QToolButton* last = frames.buttons().last();
-    QCOMPARE(top->height(), last->geometry().bottom() + 1 + 15 + 5);
+    QCOMPARE(top->height(), last->geometry().bottom() + 15 + 5);
     QVERIFY(top->height() > 100);
 }
 

@@ -154,6 +154,8 @@ public:
     static constexpr int MaxLoadSide = 65536;
 
     void retranslateUi();
+    // Gives the dialog its size, centres it over `parent` and makes it modal.
+    bool initDialog(QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -163,7 +165,6 @@ private slots:
     void slot_buttonToggled(int index, bool checked);
 
 private:
-    bool initDialog(QWidget* parent);
     void initWidgets(bool budget);
     QString detailText() const;
 

@@ -171,21 +171,15 @@ void SupplememtInterceptWidget::followX(int value)
 {
     if (!m_bParaAssociateValid)
         return;
-    const int width = m_pWidthWidget->value();
+    // A width the new range cuts down does not narrow X's own range: the next X may go further.
     setRangeQuietly(m_pWidthWidget, m_nWMinValue, m_nWMaxValue - value);
-    // A width cut down by the new range frees room for X in turn.
-    if (m_pWidthWidget->value() != width)
-        setRangeQuietly(m_pXWidget, 0, m_nWMaxValue - m_pWidthWidget->value());
 }
 
 void SupplememtInterceptWidget::followY(int value)
 {
     if (!m_bParaAssociateValid)
         return;
-    const int height = m_pHeightWidget->value();
     setRangeQuietly(m_pHeightWidget, m_nHMinValue, m_nHMaxValue - value);
-    if (m_pHeightWidget->value() != height)
-        setRangeQuietly(m_pYWidget, 0, m_nHMaxValue - m_pHeightWidget->value());
 }
 
 void SupplememtInterceptWidget::followWidth(int value)

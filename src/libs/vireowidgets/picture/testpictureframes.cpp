@@ -473,7 +473,7 @@ void TestPictureFrames::autoSettingHeight()
     m_pFrameTestPic->resize(
         pScrollArea->viewport()->width(), m_pFlowLayout->heightForWidth(pScrollArea->viewport()->width()));
     m_pFlowLayout->setGeometry(m_pFrameTestPic->rect());
-    const int bottom = last ? last->geometry().bottom() + 1 : 0;
+    const int bottom = last ? last->geometry().bottom() : 0;
     ui->topFrame->setFixedHeight(bottom + m_pFlowLayout->verticalSpacing() + 5);
 }
 
