@@ -518,7 +518,8 @@ void ZKSliderLineEditWidget::writeBox(int nValue, bool widenRange)
         shown = m_iEvenCharacteristic * qMax(nValue * 0.01, 0.1);
     else
         shown = double(nValue) * m_iEvenCharacteristic;
-    if (widenRange) {
+    // Only the two-decimal box widens its range to show the value; the others clamp it.
+    if (widenRange && m_bIsDouble && !m_bMultiple) {
         if (shown < m_pLineEditValue->minimum())
             m_pLineEditValue->setMinimum(shown);
         if (shown > m_pLineEditValue->maximum())
