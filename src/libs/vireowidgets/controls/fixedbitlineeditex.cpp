@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QRegExpValidator>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QTimer>
 
@@ -18,9 +18,9 @@ constexpr int DefaultMaxBitLength = 15;
 FixedBitLineEditEx::FixedBitLineEditEx(QWidget* parent)
     : QLineEdit(parent)
 {
-    // PCRE needs the braced form of the ideograph range; "\x4e00" would mean "N" followed by "00".
-    static const QRegularExpression allowed(QStringLiteral("[0-9a-zA-Z\\s_\\-\\x{4e00}-\\x{9fa5}]+"));
-    setValidator(new QRegularExpressionValidator(allowed, this));
+    // QRegExp reads "\x4e00" as one character and "\s" as any white space (also the ideographic
+    // space of Chinese input methods).
+    setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9a-zA-Z\\s_\\-\\x4e00-\\x9fa5]+")), this));
     setMaxLength(DefaultMaxBitLength);
     setAttribute(Qt::WA_MacShowFocusRect, false);
     QLineEdit::setProperty("isFixedBitLineEditEx", QStringLiteral("old"));
@@ -146,7 +146,8 @@ void FixedBitLineEditEx::focusOutEvent(QFocusEvent* event)
     // Same condition as the base class uses for its own report, which covers acceptable text only.
     const QWidget* popup = QApplication::activePopupWidget();
     const bool toOwnPopup = event->reason() == Qt::PopupFocusReason && popup && popup->parentWidget() == this;
-    if (!toOwnPopup)
+    // Acceptable text is reported by the base class as it stands; other text is trimmed first.
+    if (!toOwnPopup && !hasAcceptableInput())
         trimText();
     const bool reportedByBase = hasAcceptableInput();
     QLineEdit::focusOutEvent(event);
