@@ -435,6 +435,11 @@ void TestWaitingDialog::progressCountAndValue()
             {"just short", [](ProgressBarCtr& p) { p.setCurrentValue(399.9); }, QStringLiteral("99%"), -1, {}},
             {"full", [](ProgressBarCtr& p) { p.setCurrentValue(400); }, QStringLiteral("Succeed"), -1, Qt::green}});
     QCOMPARE(bar->value(), 400);
+    // A value past the bar's range is ignored by the bar, as Qt's bar does.
+    progress.setCount(1);
+    progress.setCurrentValue(50);
+    progress.setCurrentValue(150);
+    QCOMPARE(bar->value(), 50);
 }
 
 void TestWaitingDialog::progressProcess_data()

@@ -483,12 +483,14 @@ void ProgressBarCtr::setState(State state)
     m_pValueLabel->setStyleSheet(QStringLiteral("color:%1;background-color:transparent;").arg(color.name()));
 }
 
+// The bar takes the value as it is and, as Qt does, ignores one outside its range; only what an
+// int cannot hold is kept out.
 void ProgressBarCtr::setBarValue(double value)
 {
     if (std::isnan(value))
-        value = 0;
-    m_pProgressBar->setValue(
-        int(qBound<double>(m_pProgressBar->minimum(), std::trunc(value), m_pProgressBar->maximum())));
+        return;
+    const double bounded = qBound<double>(INT_MIN, std::trunc(value), INT_MAX);
+    m_pProgressBar->setValue(int(bounded));
 }
 
 void ProgressBarCtr::setCount(int count)
