@@ -165,6 +165,7 @@ private slots:
     void deleteActsOnlyOnThePressedPicture();
     void rename_data();
     void rename();
+    void renameFinishedByTheHost();
     void untouchedEditorRenamesNothing();
     void hostRemovingThePictureOrDeviceFromItsSlot_data();
     void hostRemovingThePictureOrDeviceFromItsSlot();
@@ -421,6 +422,15 @@ void TestGallery::deleteSendsTheRemoveCommand()
     QCOMPARE(spy.at(0).at(0).value<std::weak_ptr<Image>>().lock()->fileId(), 6);
     QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::removeFile"}));
     QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), 6}));
+
+    // The host's click() (no press behind it) deletes the picture shown.
+    Vireo::Fixture::clearCommandLog();
+    GalleryContentButton* first = tilesOf(gallery.frame).value(0);
+    first->setChecked(true);
+    part<QToolButton>(first, "GalleryMaterailDeleteButton")->click();
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(0).value<std::weak_ptr<Image>>().lock()->fileId(), 4);
+    QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), 4}));
 }
 
 void TestGallery::deleteActsOnlyOnThePressedPicture_data()
@@ -510,6 +520,24 @@ void TestGallery::rename()
     QCOMPARE(spy.at(0).at(1).toString(), sentName);
     QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::renameFile"}));
     QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), 1, sentName}));
+}
+
+// The host fills the editor and finishes it (no press on the name): the tile renames as well.
+void TestGallery::renameFinishedByTheHost()
+{
+    addPicture(Enum::File::BKG, 1, QStringLiteral("Stage"));
+    Gallery gallery(Enum::File::BKG);
+    QSignalSpy spy(&gallery.frame, &GalleryFlowContainerFrame::signalMaterailNameChanged);
+    GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
+    auto* editor = part<FixedBitLineEditEx>(tile, "GalleryMaterailNameEdit");
+    editor->setText(QStringLiteral("Stage"));
+    emit editor->editingFinished();
+    QCOMPARE(spy.count(), 0);
+    editor->setText(QStringLiteral(" Night "));
+    emit editor->editingFinished();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("Night"));
+    QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::renameFile"}));
 }
 
 void TestGallery::untouchedEditorRenamesNothing()

@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -76,8 +77,11 @@ public:
     GalleryContentButton::ButtonType m_enButtonType = GalleryContentButton::GalleryBtn;
 
     // The picture under the delete button when it was pressed: the click acts only on that one.
+    // A click with no press behind it (the host's click()) acts on the picture shown.
     std::weak_ptr<Image> m_rPressedMaterail;
+    bool m_bDeletePressed = false;
     bool m_bEditing = false;
+    bool m_bFinishingEdit = false;
     // The editor's text when the editing started: only a text the operator changed is sent.
     QString m_editStartText;
 };
@@ -172,15 +176,19 @@ void GalleryContentButtonPrivate::showNameLabel(const QString& name, int elideWi
 void GalleryContentButtonPrivate::finishNameEditing()
 {
     // Hiding the editor takes its focus away, which reports the end of editing a second time.
-    if (!m_bEditing)
+    if (m_bFinishingEdit)
         return;
+    const QScopedValueRollback<bool> finishing(m_bFinishingEdit, true);
+    const bool started = m_bEditing;
     m_bEditing = false;
     const QString text = m_pName->text().trimmed();
-    const bool typed = text != m_editStartText.trimmed();
     QString current;
     const bool alive = !m_rMaterail.expired();
     if (auto image = m_rMaterail.lock())
         current = image->name();
+    // An editing the operator started compares with the text it started from; an editor the host
+    // filled and finished compares with the picture's name.
+    const bool typed = text != (started ? m_editStartText.trimmed() : current);
     const QPointer<GalleryContentButton> guard(m_pContentButton);
     showNameLabel(alive ? (typed ? text : current) : QString(), NameElideWidthAfterEdit);
     // An editor left as it was renames nothing, even when another client renamed the picture
@@ -194,15 +202,18 @@ void GalleryContentButtonPrivate::finishNameEditing()
 void GalleryContentButtonPrivate::deletePressed()
 {
     m_rPressedMaterail = m_rMaterail;
+    m_bDeletePressed = true;
 }
 
 void GalleryContentButtonPrivate::deleteClicked()
 {
+    const bool byPress = m_bDeletePressed;
     auto pressed = m_rPressedMaterail.lock();
     m_rPressedMaterail.reset();
+    m_bDeletePressed = false;
     auto image = m_rMaterail.lock();
     // The tile may have been rebound, or the picture removed, since the press.
-    if (!image || image != pressed)
+    if (!image || (byPress && image != pressed))
         return;
     auto device = image->owerDevice().lock();
     if (!device || device->findFile(image->fileType(), image->fileId()).lock() != image)
