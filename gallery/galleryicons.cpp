@@ -214,11 +214,20 @@ struct Icon
 
 } // namespace
 
-void installGalleryIcons()
+void registerThemePicture(const QString& name, const QImage& image)
 {
     static QTemporaryDir dir;
+    if (!dir.isValid())
+        return;
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    if (image.save(path))
+        Vireo::Utils::Theme::instance()->setValue(name, path);
+}
+
+void installGalleryIcons()
+{
     static bool installed = false;
-    if (installed || !dir.isValid())
+    if (installed)
         return;
     installed = true;
 
@@ -289,10 +298,7 @@ void installGalleryIcons()
             painter.scale(icon.size / Grid, icon.size / Grid);
             icon.draw(painter);
         }
-        const QString name = QString::fromLatin1(icon.name);
-        const QString path = dir.filePath(name + QStringLiteral(".png"));
-        if (image.save(path))
-            Vireo::Utils::Theme::instance()->setValue(name, path);
+        registerThemePicture(QString::fromLatin1(icon.name), image);
     }
 }
 

@@ -7,6 +7,7 @@
 // (<prefix>/share/vireowidgets, beside the gallery's bin folder); else the copy compiled into the
 // gallery. It is read once, before the first HDR panel is made.
 
+#include "galleryicons.h"
 #include "pagekit.h"
 #include "pageregistry.h"
 #include "simulateddevice.h"
@@ -131,9 +132,8 @@ void drawPattern(QPainter& painter, int index, const QSize& size)
 
 void installPatternThumbnails()
 {
-    static QTemporaryDir dir;
     static bool done = false;
-    if (done || !dir.isValid())
+    if (done)
         return;
     done = true;
     const QStringList names {"normal_Test_Read", "normal_Test_Green", "normal_Test_Blue", "normal_Test_White",
@@ -151,10 +151,7 @@ void installPatternThumbnails()
             QPainter painter(&image);
             drawPattern(painter, i, size);
             painter.end();
-            const QString name = names.at(i) + (big ? QStringLiteral("_big") : QString());
-            const QString path = dir.filePath(name + QStringLiteral(".png"));
-            if (image.save(path))
-                Vireo::Utils::Theme::instance()->setValue(name, path);
+            Vireo::Gallery::registerThemePicture(names.at(i) + (big ? QStringLiteral("_big") : QString()), image);
         }
     }
 }
