@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRegExpValidator>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 
