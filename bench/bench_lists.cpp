@@ -20,6 +20,7 @@
 #include <vireomodel/fixture.h>
 
 #include <QImage>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScrollArea>
@@ -353,8 +354,8 @@ struct UserKeyLists
     static void populate(BenchDevice& device, int buttons)
     {
         for (int i = 0; i < buttons; ++i)
-            device.get()->addUserKey(Vireo::Fixture::userKeyDetail(
-                quint8(i + 1), QStringLiteral("User key %1").arg(i + 1), i % 8));
+            device.get()->addUserKey(
+                Vireo::Fixture::userKeyDetail(quint8(i + 1), QStringLiteral("User key %1").arg(i + 1), i % 8));
     }
 
     static void build(List* list, BenchDevice& device, bool) { list->initListWidgetItem(device.weak()); }
@@ -773,6 +774,88 @@ void BM_ButtonMemory(benchmark::State& state)
     report(row);
 }
 
+// A plain copy of a button: widgets of the Qt classes the library's derive from, with the same
+// object names, dynamic properties, texts and size limits, one box layout per widget that has
+// children. Under the host sheet this is what Qt keeps for the widgets the host addresses, with none
+// of the library's own state: the least a button of this shape can cost.
+QWidget* plainCopy(const QWidget* source, QWidget* parent)
+{
+    QWidget* copy = nullptr;
+    if (const auto* label = qobject_cast<const QLabel*>(source)) {
+        auto* plain = new QLabel(parent);
+        plain->setText(label->text());
+        copy = plain;
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(source)) {
+        auto* plain = new QToolButton(parent);
+        plain->setText(button->text());
+        plain->setCheckable(button->isCheckable());
+        copy = plain;
+    } else if (qobject_cast<const QFrame*>(source)) {
+        copy = new QFrame(parent);
+    } else {
+        copy = new QWidget(parent);
+    }
+    copy->setObjectName(source->objectName());
+    for (const QByteArray& name : source->dynamicPropertyNames()) {
+        if (!name.startsWith("_q_")) // Qt's own records, made again by the copy's polish
+            copy->setProperty(name.constData(), source->property(name.constData()));
+    }
+    copy->setMinimumSize(source->minimumSize());
+    copy->setMaximumSize(source->maximumSize());
+    QBoxLayout* layout = nullptr;
+    for (QObject* child : source->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isWindow())
+            continue;
+        if (!layout)
+            layout = new QHBoxLayout(copy);
+        QWidget* childCopy = plainCopy(widget, copy);
+        childCopy->setHidden(widget->isHidden());
+        layout->addWidget(childCopy);
+    }
+    return copy;
+}
+
+// Heap bytes per button of plain copies of a built list's N buttons, under the host sheet: Qt's own
+// cost for widgets of that shape, next to the memory rows.
+template <typename Kind>
+void BM_PlainCopyMemory(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    BenchDevice device(QStringLiteral("memory plain copies"));
+    Kind::populate(device, n);
+    qint64 perButton = 0;
+    for (auto _ : state) {
+        auto list = makeShownList<Kind>();
+        Kind::build(list.get(), device, false);
+        drainEvents();
+        const QList<QAbstractButton*> buttons = list->getContentButtons();
+        QScrollArea area;
+        area.resize(Kind::listSize());
+        auto* content = new QWidget;
+        auto* layout = new QVBoxLayout(content);
+        area.setWidget(content);
+        area.setWidgetResizable(true);
+        area.show();
+        drainEvents();
+        const qint64 before = heapBytesInUse();
+        for (const QAbstractButton* button : buttons)
+            layout->addWidget(plainCopy(button, content));
+        drainEvents();
+        perButton = (heapBytesInUse() - before) / qMax(1, buttons.size());
+    }
+    Row row;
+    row.section = Kind::section;
+    row.position = 10;
+    row.size = nLabel(n);
+    row.sizeOrder = n;
+    row.unit = Unit::Bytes;
+    row.value = double(perButton);
+    row.name = Kind::label() + QStringLiteral(" memory of plain Qt copies of the buttons");
+    row.note = QStringLiteral("host sheet; same object names, properties and texts: Qt's own part");
+    report(row);
+}
+
 void listSizes(benchmark::internal::Benchmark* b)
 {
     for (int n : {16, 64, 256, 1024})
@@ -830,6 +913,7 @@ BENCHMARK_TEMPLATE(BM_ShrinkGrowByHand, InputLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE(BM_VideoRefresh, InputLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE2(BM_ButtonMemory, InputLists, true)->Apply(memorySizes);
 BENCHMARK_TEMPLATE2(BM_ButtonMemory, InputLists, false)->Arg(1024)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_PlainCopyMemory, InputLists)->Arg(1024)->Iterations(1);
 BENCHMARK_TEMPLATE(BM_RebuildUnchanged, ScreenLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE(BM_FirstBuild, ScreenLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE(BM_FirstBuildVsPlain, ScreenLists)->Apply(firstBuildSizes);
@@ -839,10 +923,12 @@ BENCHMARK_TEMPLATE(BM_ShrinkGrowByHand, ScreenLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE(BM_VideoRefresh, ScreenLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE2(BM_ButtonMemory, ScreenLists, true)->Apply(memorySizes);
 BENCHMARK_TEMPLATE2(BM_ButtonMemory, ScreenLists, false)->Arg(1024)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_PlainCopyMemory, ScreenLists)->Arg(1024)->Iterations(1);
 BENCHMARK_TEMPLATE(BM_RebuildUnchanged, OutputLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE(BM_FirstBuild, OutputLists)->Apply(listSizes);
 BENCHMARK_TEMPLATE2(BM_ButtonMemory, OutputLists, true)->Apply(memorySizes);
 BENCHMARK_TEMPLATE2(BM_ButtonMemory, OutputLists, false)->Arg(1024)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_PlainCopyMemory, OutputLists)->Arg(1024)->Iterations(1);
 BENCHMARK_TEMPLATE(BM_RebuildUnchanged, LayerLists)->Apply(layerSizes);
 BENCHMARK_TEMPLATE(BM_FirstBuild, LayerLists)->Apply(layerSizes);
 BENCHMARK_TEMPLATE(BM_RebuildUnchanged, HeaderLists)->Apply(headerSizes);
