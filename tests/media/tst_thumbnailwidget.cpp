@@ -191,9 +191,16 @@ void tst_ThumbnailWidget::pickPointStoredOnSelectedInput()
     ThumbnailWidget widget;
     setUpWidget(widget, QRect(1000, 500, 640, 360));
     widget.setDragEable(false);
-    widget.setMattingEnalbe(true);
     QSignalSpy spy(&widget, &ThumbnailWidget::signal_PickUpPoint);
 
+    // Picking belongs to matting: enabling the pick-up mark alone picks nothing.
+    widget.setEnablePickUp(true);
+    sendMouse(&widget, QEvent::MouseButtonPress, QPoint(121, 61), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&widget, QEvent::MouseButtonRelease, QPoint(121, 61), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(input.getPickPoint(), QPoint());
+
+    widget.setMattingEnalbe(true);
     // Outside the selection: no pick.
     sendMouse(&widget, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton, Qt::LeftButton);
     sendMouse(&widget, QEvent::MouseButtonRelease, QPoint(20, 20), Qt::LeftButton, Qt::NoButton);
@@ -240,6 +247,8 @@ void tst_ThumbnailWidget::pickPointRoundTrip()
 {
     ThumbnailWidget widget;
     setUpWidget(widget);
+    // A pick point never set is the source's first pixel, not a point before it.
+    QCOMPARE(widget.getPickUpPoint(), QPoint(0, 0));
     widget.setPickUpPoint(QPoint(2500, 1300));
     QCOMPARE(widget.getPickUpPoint(), QPoint(2500, 1300));
 }

@@ -160,8 +160,20 @@ void ThumbnailWidget::setPickUpPoint(QPoint point)
 
 QPoint ThumbnailWidget::getPickUpPoint() const
 {
-    return QPoint(int((m_curPickUpPoint.x() - m_rcWndRect.left()) * m_dHScale),
-        int((m_curPickUpPoint.y() - m_rcWndRect.top()) * m_dVScale));
+    return toSourcePoint(m_curPickUpPoint);
+}
+
+// A widget point in source coordinates, kept inside the source (a point on the border or a pick
+// point never set would otherwise lie before its first pixel).
+QPoint ThumbnailWidget::toSourcePoint(const QPoint& pos) const
+{
+    QPoint point(std::max(0, int((pos.x() - m_rcWndRect.left()) * m_dHScale)),
+        std::max(0, int((pos.y() - m_rcWndRect.top()) * m_dVScale)));
+    if (m_szThumbnail.isValid()) {
+        point.setX(std::min(point.x(), std::max(0, m_szThumbnail.width() - 1)));
+        point.setY(std::min(point.y(), std::max(0, m_szThumbnail.height() - 1)));
+    }
+    return point;
 }
 
 bool ThumbnailWidget::storedPickPoint(QPoint* point) const
@@ -251,10 +263,7 @@ void ThumbnailWidget::pickAt(const QPoint& pos)
         return;
     m_curPickUpPoint = pos;
     // Inside the source, whatever pixel of the selection's edge was hit.
-    const int maxX = std::max(0, m_szThumbnail.width() - 1);
-    const int maxY = std::max(0, m_szThumbnail.height() - 1);
-    m_curMattingPoint = QPoint(std::clamp(int((pos.x() - m_rcWndRect.left()) * m_dHScale), 0, maxX),
-        std::clamp(int((pos.y() - m_rcWndRect.top()) * m_dVScale), 0, maxY));
+    m_curMattingPoint = toSourcePoint(pos);
     input->setPickPoint(m_curMattingPoint);
     update();
     emit signal_PickUpPoint(m_curMattingPoint);
@@ -274,7 +283,7 @@ void ThumbnailWidget::mousePressEvent(QMouseEvent* event)
             m_rcRectTemp = m_rcCurrentRect;
         }
     }
-    if ((m_bMattingEnalbe || m_bEnablePickUp) && m_rcCurrentRect.contains(pos))
+    if (m_bMattingEnalbe && m_rcCurrentRect.contains(pos))
         pickAt(pos);
     event->accept();
 }

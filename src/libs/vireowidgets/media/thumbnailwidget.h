@@ -71,6 +71,7 @@ private:
     void applyPickUpPoint(const QPoint& point);
     bool storedPickPoint(QPoint* point) const;
     void pickAt(const QPoint& pos);
+    QPoint toSourcePoint(const QPoint& pos) const;
 
     QRect m_rcDrag[12];
     enDragState m_curDragState = enDragnull;
