@@ -195,7 +195,11 @@ void TestFlowContainerFrame::hiddenButtonsGoToTheCacheAndComeBack()
     fill(frame, 3);
     auto* second = static_cast<QToolButton*>(frame.getContentButtons().at(1));
     second->setChecked(true);
+    // Going to the cache is not a toggle of the grid's selection.
+    QSignalSpy toggled(&frame, &FlowContainerFrame::itemToggled);
     frame.contentButtonsHide(second);
+    QCOMPARE(toggled.count(), 0);
+    QVERIFY(QMetaObject::invokeMethod(&frame, "contentFrameResize"));
     QCOMPARE(frame.contentButtonCount(), 2);
     QCOMPARE(frame.hiddenContentButtonCount(), 1);
     QCOMPARE(frame.reset, QList<QToolButton*>({second}));

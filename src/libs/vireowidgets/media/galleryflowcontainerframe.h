@@ -110,8 +110,6 @@ signals:
 
 public:
     void retranslateUi() override;
-
-protected:
     void resetHideContentButton(QToolButton* button) override;
 
 public slots:

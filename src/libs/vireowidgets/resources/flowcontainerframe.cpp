@@ -260,15 +260,12 @@ void FlowContainerFrame::contentButtonsHide(QToolButton* button)
 {
     if (!button || !m_pContentButtonGroup->buttons().contains(button))
         return;
-    // An exclusive group keeps its checked button checked; lift that for the hand-over to the cache.
-    const bool exclusive = m_pContentButtonGroup->exclusive();
-    m_pContentButtonGroup->setExclusive(false);
+    // Out of the group first: unchecked there, the button would report a toggle through the group.
+    takeOutOfGrid(button);
     {
         const QSignalBlocker blocker(button);
         button->setChecked(false);
     }
-    m_pContentButtonGroup->setExclusive(exclusive);
-    takeOutOfGrid(button);
     button->hide();
     m_listContentButtonCache.append(button);
     resetHideContentButton(button);

@@ -64,6 +64,7 @@ public:
         Qt::WindowFlags f = Qt::WindowFlags());
     ~FlowContainerFrame() override;
 
+public slots:
     virtual void addContentButton(QToolButton* button, bool resize = true);
     virtual void retranslateUi();
     virtual void contentFrameResize();
@@ -71,7 +72,9 @@ public:
     virtual void contentButtonsHide(QToolButton* button);
     virtual void setInvalidTips(QString const& tips);
     virtual void setInvalidIcon(QPixmap icon);
+    virtual void resetHideContentButton(QToolButton* button);
 
+public:
     // Takes the button out of the grid (and the cache) and deletes it later.
     void removeContentButton(QToolButton* button);
     // Removes and deletes every button, cached ones included.
@@ -114,9 +117,6 @@ public:
 
 signals:
     void itemToggled(QToolButton* button, bool b);
-
-protected:
-    virtual void resetHideContentButton(QToolButton* button);
 
 public slots:
     virtual void slotPrevButtonClicked();
