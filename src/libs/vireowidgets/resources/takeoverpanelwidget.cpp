@@ -242,7 +242,7 @@ void TakeOverPanelWidget::paintEvent(QPaintEvent* event)
 
     placeContent();
     const bool attempt = isAttemptUnderWay();
-    const QColor fill = attempt ? ButtonBusyColor : (m_isPressed ? ButtonColor.darker(115) : ButtonColor);
+    const QColor fill = attempt ? ButtonBusyColor : ButtonColor;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(fill);
