@@ -89,6 +89,7 @@ private slots:
     void editingAPart_data();
     void editingAPart();
     void totalZeroDerivesFromParts();
+    void narrowedTotalRangeKeepsTheShownTotal();
     void polarityRadios();
     void directionPrefixesLabels();
 };
@@ -220,6 +221,23 @@ void TestPolarityWidget::totalZeroDerivesFromParts()
     widget.getPolarityData(out);
     QCOMPARE(out.totalTime, 2200u + 5u);
     QCOMPARE(row(widget, "PolarityTotal")->getSpinBoxValue(), 2205);
+}
+
+void TestPolarityWidget::narrowedTotalRangeKeepsTheShownTotal()
+{
+    PolarityWidget widget;
+    widget.setPolarityData(timing(2200, 88, 1920, 44));
+    QSignalSpy changed(&widget, &PolarityWidget::signal_polarityDataChanged);
+    // A range that still holds the total changes nothing.
+    widget.resetTatalTimingRange(100, 4000);
+    QCOMPARE(changed.count(), 0);
+    // One that cuts it clamps the row, and the timing follows what the row shows.
+    widget.resetTatalTimingRange(100, 2100);
+    QCOMPARE(row(widget, "PolarityTotal")->getSpinBoxValue(), 2100);
+    s_FrameTiming out;
+    widget.getPolarityData(out);
+    QCOMPARE(out.totalTime, 2100u);
+    QCOMPARE(changed.count(), 1);
 }
 
 void TestPolarityWidget::polarityRadios()

@@ -184,10 +184,10 @@ void PolarityWidget::resetTatalTimingRange(quint32 minTotal, quint32 maxTotal)
 {
     const int minimum = int(std::min<quint32>(minTotal, INT_MAX));
     const int maximum = int(std::min<quint32>(std::max(minTotal, maxTotal), INT_MAX));
-    disconnectRows();
+    // A total outside the new range is clamped by the row, which reports it like an edit: the
+    // timing keeps the total the row shows.
     m_pTotalWidth->setSliderRange(minimum, maximum);
     m_pTotalWidth->setSpinBoxRange(minimum, maximum);
-    connectRows();
 }
 
 void PolarityWidget::slot_totalChanged(int value)
