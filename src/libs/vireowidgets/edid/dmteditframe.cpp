@@ -306,10 +306,9 @@ void DMTEditFrame::slot_customResolutionRatioChanged(QSize frameRate, float refr
 
 void DMTEditFrame::slot_timingDataChanged()
 {
-    {
-        const QSignalBlocker blocker(m_pResolutionWidget);
-        m_pResolutionWidget->setRadioButtonCustomChecked();
-    }
+    // Checking "Custom" reaches this frame through the picker like the operator's choice, so the
+    // template controls follow when the picker was on "Preset".
+    m_pResolutionWidget->setRadioButtonCustomChecked();
     m_pHorPolarityWidget->getPolarityData(m_CurrentDMTData.HorFrameTiming);
     m_pVerPolarityWidget->getPolarityData(m_CurrentDMTData.VerFrameTiming);
     float rate = float(m_pRefreshRateWidget->getSpinBoxValue());
