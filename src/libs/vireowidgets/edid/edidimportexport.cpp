@@ -96,6 +96,8 @@ bool EdidImportExport::setWriteFile(const std::string& fileBinary)
 {
     qDebug().noquote() << "setWriteFile" + m_strEdidPath;
     if (!m_bSavePathAccepted || m_strEdidPath.isEmpty()) {
+        // Nothing is opened: a path that was refused is never overwritten.
+        qDebug() << "file open failed!!!";
         qWarning() << "setWriteFile: no save path was accepted; nothing written";
         return false;
     }
