@@ -442,9 +442,16 @@ int NaviSliderFrame::contentLayoutIndexOf(QWidget* button, int hint) const
     return m_pContentLayout->indexOf(button);
 }
 
+// A button of this strip; before the strip is built (no group yet) nothing is, not even a button
+// in no group at all.
+bool NaviSliderFrame::isContentButton(const QAbstractButton* button) const
+{
+    return button && m_pContentButtonGroup && button->group() == m_pContentButtonGroup;
+}
+
 int NaviSliderFrame::groupIndexOf(QAbstractButton* button) const
 {
-    if (!button || button->group() != m_pContentButtonGroup)
+    if (!isContentButton(button))
         return -1;
     const QList<QAbstractButton*> buttons = m_pContentButtonGroup->buttons();
     const int id = m_pContentButtonGroup->id(button);
@@ -692,7 +699,7 @@ void NaviSliderFrame::moveContentButton(QToolButton* button, QToolButton* before
         qDebug() << "moveContentButton is not changed. ";
         return;
     }
-    if (!button || button->group() != m_pContentButtonGroup)
+    if (!isContentButton(button))
         return;
     const int from = contentLayoutIndexOf(button, groupIndexOf(button) + 1);
     if (from < 1)
@@ -706,7 +713,7 @@ void NaviSliderFrame::moveContentButton(QToolButton* button, QToolButton* before
 
 void NaviSliderFrame::removeItem(QToolButton* button)
 {
-    if (!button || button->group() != m_pContentButtonGroup)
+    if (!isContentButton(button))
         return;
     const bool wasChecked = button->isChecked();
     const int index = groupIndexOf(button);
@@ -763,7 +770,7 @@ void NaviSliderFrame::contentButtonsHide()
 
 void NaviSliderFrame::contentButtonsHide(QToolButton* button)
 {
-    if (!button || button->group() != m_pContentButtonGroup)
+    if (!isContentButton(button))
         return;
     const bool wasChecked = button->isChecked();
     const int index = groupIndexOf(button);

@@ -251,6 +251,7 @@ private:
     QToolButton* lastStripButton() const;
     int contentLayoutIndexOf(QWidget* button, int hint = -1) const;
     void doContentFrameResize();
+    bool isContentButton(const QAbstractButton* button) const;
     int groupIndexOf(QAbstractButton* button) const;
     void takeOutOfStrip(QToolButton* button);
     void insertIntoLayout(QToolButton* button, int layoutIndex);
