@@ -112,12 +112,14 @@ bool UserKeyListContentButton::eventFilter(QObject* watched, QEvent* event)
 
 std::shared_ptr<UserKey> UserKeyListContentButton::pressedKeyOrWarn()
 {
+    const bool recorded = m_bToolPressRecorded;
     const std::shared_ptr<File> pressed = m_pToolPressedFile.lock();
     m_pToolPressedFile.reset();
     m_bToolPressRecorded = false;
     auto key = keyOrWarn();
-    // A rebuild may have given this button another key since the press.
-    if (key && key != pressed) {
+    // A rebuild may have given this button another key since the press. A click with no press
+    // behind it (the host's click() or a signal of its own) acts on the key shown.
+    if (key && recorded && key != pressed) {
         qWarning().noquote().nospace() << " userkey changed since the press, userKey id is " << key->fileId();
         return nullptr;
     }
