@@ -460,7 +460,7 @@ void DMTEditFrame::browerLocalEDIDFile()
     for (const QFileInfo& file : files) {
         if (file.size() != TemplateSize)
             continue;
-        m_pExistEDIDFileComoBox->addItem(file.completeBaseName(), file.absoluteFilePath());
+        m_pExistEDIDFileComoBox->addItem(file.baseName(), file.absoluteFilePath());
     }
 }
 
