@@ -502,7 +502,8 @@ void LiveCaptureFrame::slot_saveClicked()
     }
     const quint64 bytes = quint64(qMax(0, size.width())) * quint64(qMax(0, size.height())) * 4;
     if (!device->isBKGCapacityEnough(bytes)) {
-        qWarning() << "There is not enough space left to complete the operation!" << bytes;
+        qWarning() << "There is not enough space left to complete the operation!";
+        qDebug() << "Capture: the picture needs" << bytes << "bytes";
         warn(tr("Warning"), tr("There is not enough space left to complete the operation!"));
         return;
     }
