@@ -767,6 +767,12 @@ void FileDialogExPrivate::setNameFilters(const QStringList& filters)
         cleaned << filter.simplified();
     m_lstFilter = cleaned;
     fillTypeCombo();
+    // A new list starts at its first entry, in the box too (a refill for a language change keeps
+    // the entry chosen).
+    if (!m_lstFilter.isEmpty() && !isFolderMode()) {
+        const QSignalBlocker blocker(ui->fileTypeCombo);
+        ui->fileTypeCombo->setCurrentIndex(0);
+    }
     useNameFilter(0);
 }
 
