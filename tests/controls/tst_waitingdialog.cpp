@@ -127,7 +127,6 @@ private slots:
     void progressProcess_data();
     void progressProcess();
     void progressStates();
-    void progressSpecial();
     void progressBadCounts_data();
     void progressBadCounts();
     void progressStateShowsOverItsGreySheet();
@@ -475,6 +474,11 @@ void TestWaitingDialog::progressStates()
             {"info", [](ProgressBarCtr& p) { p.setInfo(QStringLiteral("Waiting for device")); },
                 QStringLiteral("Waiting for device"), -1, Qt::white},
             {"finish", [](ProgressBarCtr& p) { p.setFinish(); }, QStringLiteral("Succeed"), 100, {}},
+            {"special process", [](ProgressBarCtr& p) { p.setSpecialProcess(30); }, QStringLiteral("Failure"), 30,
+                Qt::red},
+            {"special value", [](ProgressBarCtr& p) { p.setSpecialValue(60); }, QStringLiteral("60%"), -1, Qt::white},
+            {"special value at the end", [](ProgressBarCtr& p) { p.setSpecialValue(100); }, QStringLiteral("Failure"),
+                100, Qt::red},
             {"clear", [](ProgressBarCtr& p) { p.Clear(); }, QStringLiteral("0%"), 0, Qt::white}});
 
     progress.show();
@@ -488,17 +492,6 @@ void TestWaitingDialog::progressStates()
     // The state colour is what the label shows, in spite of its grey style sheet.
     progress.setError();
     QCOMPARE(textColor(label, QPalette::WindowText), QColor(Qt::red));
-}
-
-void TestWaitingDialog::progressSpecial()
-{
-    ProgressBarCtr progress;
-    walkProgress(progress,
-        {{"special process", [](ProgressBarCtr& p) { p.setSpecialProcess(30); }, QStringLiteral("Failure"), 30,
-             Qt::red},
-            {"special value", [](ProgressBarCtr& p) { p.setSpecialValue(60); }, QStringLiteral("60%"), -1, Qt::white},
-            {"special value at the end", [](ProgressBarCtr& p) { p.setSpecialValue(100); }, QStringLiteral("Failure"),
-                100, Qt::red}});
 }
 
 void TestWaitingDialog::progressBadCounts_data()
