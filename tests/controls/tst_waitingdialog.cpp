@@ -104,6 +104,7 @@ class TestWaitingDialog : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
 
     void singleInstance();
@@ -126,13 +127,15 @@ private slots:
     void progressProcess_data();
     void progressProcess();
     void progressStates();
-    void progressSpecial();
     void progressBadCounts_data();
     void progressBadCounts();
     void progressStateShowsOverItsGreySheet();
 
     void maskProgress();
     void maskPanel();
+
+private:
+    std::unique_ptr<QWidget> m_host; // the dialog's parent, 400 x 300
 };
 
 void TestWaitingDialog::initTestCase()
@@ -140,17 +143,23 @@ void TestWaitingDialog::initTestCase()
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
 }
 
+void TestWaitingDialog::init()
+{
+    m_host = std::make_unique<QWidget>();
+    m_host->resize(400, 300);
+}
+
 void TestWaitingDialog::cleanup()
 {
     WaitingDialog::deleteInstance();
+    m_host.reset();
 }
 
 void TestWaitingDialog::singleInstance()
 {
-    QWidget host;
-    WaitingDialog* first = WaitingDialog::instance(&host);
+    WaitingDialog* first = WaitingDialog::instance(m_host.get());
     QVERIFY(first);
-    QCOMPARE(first->parentWidget(), &host);
+    QCOMPARE(first->parentWidget(), m_host.get());
     QCOMPARE(WaitingDialog::instance(), first);
     QCOMPARE(WaitingDialog::instance(nullptr, Qt::Tool), first);
 
@@ -180,8 +189,7 @@ void TestWaitingDialog::instanceSurvivesParentDeletion()
 
 void TestWaitingDialog::construction()
 {
-    QWidget host;
-    WaitingDialog* dialog = WaitingDialog::instance(&host);
+    WaitingDialog* dialog = WaitingDialog::instance(m_host.get());
     QCOMPARE(dialog->size(), QSize(335, 178));
     QVERIFY(dialog->isModal());
     QVERIFY(dialog->windowFlags() & Qt::FramelessWindowHint);
@@ -200,9 +208,7 @@ void TestWaitingDialog::construction()
 
 void TestWaitingDialog::showWarningThenCancelArea()
 {
-    QWidget host;
-    host.resize(800, 600);
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"), WaitingDialog::Warning);
+    WaitingDialog* dialog = showOver(*m_host, QStringLiteral("Loading"), WaitingDialog::Warning);
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->property("WindowStateShow").toBool(), true);
@@ -248,9 +254,7 @@ void TestWaitingDialog::severityColours()
 void TestWaitingDialog::severityShowsUnderHostStyleSheet()
 {
     HostStyleSheet sheet;
-    QWidget host;
-    host.resize(400, 300);
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Disk error"), WaitingDialog::Error);
+    WaitingDialog* dialog = showOver(*m_host, QStringLiteral("Disk error"), WaitingDialog::Error);
     QVERIFY(dialog);
     QLabel* label = textLabelOf(dialog);
     QCOMPARE(textColor(label, QPalette::WindowText), QColor(Qt::red));
@@ -264,9 +268,7 @@ void TestWaitingDialog::severityShowsUnderHostStyleSheet()
 
 void TestWaitingDialog::cancelReportsOnce()
 {
-    QWidget host;
-    host.resize(400, 300);
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Capturing"));
+    WaitingDialog* dialog = showOver(*m_host, QStringLiteral("Capturing"));
     QVERIFY(dialog);
     dialog->setCanelVisible(true);
     dialog->setButtonText(QStringLiteral("Stop"));
@@ -286,8 +288,7 @@ void TestWaitingDialog::cancelReportsOnce()
 
 void TestWaitingDialog::closeEscapeAndAltAreRefused()
 {
-    QWidget host;
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Saving"));
+    WaitingDialog* dialog = showOver(*m_host, QStringLiteral("Saving"));
     QVERIFY(dialog);
     QSignalSpy rejected(dialog, &QDialog::rejected);
 
@@ -316,8 +317,7 @@ void TestWaitingDialog::closeEscapeAndAltAreRefused()
 
 void TestWaitingDialog::hideTwiceWarns()
 {
-    QWidget host;
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"));
+    WaitingDialog* dialog = showOver(*m_host, QStringLiteral("Loading"));
     QVERIFY(dialog);
     dialog->setCanelVisible(true);
 
@@ -366,9 +366,7 @@ void TestWaitingDialog::indicatorSizes()
 
 void TestWaitingDialog::indicatorTurnsWhileShown()
 {
-    QWidget host;
-    host.resize(500, 400);
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"));
+    WaitingDialog* dialog = showOver(*m_host, QStringLiteral("Loading"));
     QVERIFY(dialog);
     const QImage first = dialog->grab().toImage();
     QCOMPARE(QColor(first.pixel(first.width() / 2, first.height() - 4)), WaitingDialog::DEFAULT_BACKGROUND);
@@ -378,11 +376,10 @@ void TestWaitingDialog::indicatorTurnsWhileShown()
 
 void TestWaitingDialog::placement()
 {
-    QWidget host;
-    host.setGeometry(100, 80, 800, 600);
-    WaitingDialog* dialog = showOver(host, QStringLiteral("Loading"));
+    m_host->setGeometry(100, 80, 800, 600);
+    WaitingDialog* dialog = showOver(*m_host, QStringLiteral("Loading"));
     QVERIFY(dialog);
-    const QPoint hostCentre = host.mapToGlobal(host.rect().center());
+    const QPoint hostCentre = m_host->mapToGlobal(m_host->rect().center());
     QVERIFY((dialog->geometry().center() - hostCentre).manhattanLength() <= 2);
 
     QWidget other;
@@ -398,7 +395,7 @@ void TestWaitingDialog::placement()
     other.resize(1000, 700);
     QTRY_VERIFY((dialog->geometry().center() - other.mapToGlobal(other.rect().center())).manhattanLength() <= 2);
     const QRect before = dialog->geometry();
-    host.resize(300, 200);
+    m_host->resize(300, 200);
     QApplication::processEvents();
     QCOMPARE(dialog->geometry(), before);
 }
@@ -477,6 +474,11 @@ void TestWaitingDialog::progressStates()
             {"info", [](ProgressBarCtr& p) { p.setInfo(QStringLiteral("Waiting for device")); },
                 QStringLiteral("Waiting for device"), -1, Qt::white},
             {"finish", [](ProgressBarCtr& p) { p.setFinish(); }, QStringLiteral("Succeed"), 100, {}},
+            {"special process", [](ProgressBarCtr& p) { p.setSpecialProcess(30); }, QStringLiteral("Failure"), 30,
+                Qt::red},
+            {"special value", [](ProgressBarCtr& p) { p.setSpecialValue(60); }, QStringLiteral("60%"), -1, Qt::white},
+            {"special value at the end", [](ProgressBarCtr& p) { p.setSpecialValue(100); }, QStringLiteral("Failure"),
+                100, Qt::red},
             {"clear", [](ProgressBarCtr& p) { p.Clear(); }, QStringLiteral("0%"), 0, Qt::white}});
 
     progress.show();
@@ -490,17 +492,6 @@ void TestWaitingDialog::progressStates()
     // The state colour is what the label shows, in spite of its grey style sheet.
     progress.setError();
     QCOMPARE(textColor(label, QPalette::WindowText), QColor(Qt::red));
-}
-
-void TestWaitingDialog::progressSpecial()
-{
-    ProgressBarCtr progress;
-    walkProgress(progress,
-        {{"special process", [](ProgressBarCtr& p) { p.setSpecialProcess(30); }, QStringLiteral("Failure"), 30,
-             Qt::red},
-            {"special value", [](ProgressBarCtr& p) { p.setSpecialValue(60); }, QStringLiteral("60%"), -1, Qt::white},
-            {"special value at the end", [](ProgressBarCtr& p) { p.setSpecialValue(100); }, QStringLiteral("Failure"),
-                100, Qt::red}});
 }
 
 void TestWaitingDialog::progressBadCounts_data()

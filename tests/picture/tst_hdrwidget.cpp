@@ -96,6 +96,12 @@ struct Panel
         return result;
     }
 
+    bool show() const
+    {
+        widget->show();
+        return QTest::qWaitForWindowExposed(widget.get());
+    }
+
     QCheckBox* toneMapping() const { return widget->findChild<QCheckBox*>(QStringLiteral("HDRToneMappingCheckBox")); }
 };
 
@@ -127,21 +133,17 @@ private slots:
 
     void buttonRows_data();
     void buttonRows();
-    void clickingAPresetReportsItsValue_data();
-    void clickingAPresetReportsItsValue();
+    void userEditsAreReported_data();
+    void userEditsAreReported();
     void hdrWidensANarrowGamut_data();
     void hdrWidensANarrowGamut();
     void dependentRowsFollowTheModel_data();
     void dependentRowsFollowTheModel();
-    void modelValuesAreShownWithoutReports();
-    void slidersReportTheirValues_data();
-    void slidersReportTheirValues();
+    void modelAndPresetValuesAreShownWithoutReports();
     void toneMappingSwapsLuminanceRows();
     void allowedValuesComeFromTheConfiguration_data();
     void allowedValuesComeFromTheConfiguration();
     void laterGroupsOverrideEarlierOnes();
-    void presetUpdatesSelectWithoutReports_data();
-    void presetUpdatesSelectWithoutReports();
     void disablingAndHidingRows();
     void labelsShareTheWidestWidth();
     void resetIsReported();
@@ -244,35 +246,68 @@ void TestHDRWidget::buttonRows()
     QCOMPARE(groupIds, ids);
 }
 
-void TestHDRWidget::clickingAPresetReportsItsValue_data()
+void TestHDRWidget::userEditsAreReported_data()
 {
     QTest::addColumn<QString>("row");
-    QTest::addColumn<int>("value");
+    QTest::addColumn<double>("edit"); // what the operator sets: a preset's value or a slider's
+    QTest::addColumn<int>("value"); // the value reported
     QTest::addColumn<QByteArray>("signal");
 
     QTest::newRow("colour space YCbCr 4:2:2")
-        << "HDRColorSpaceRow" << 1 << QByteArray(SIGNAL(signalPresetColorSpaceChanged(int)));
-    QTest::newRow("colour space AUTO") << "HDRColorSpaceRow" << kAuto
+        << "HDRColorSpaceRow" << 1.0 << 1 << QByteArray(SIGNAL(signalPresetColorSpaceChanged(int)));
+    QTest::newRow("colour space AUTO") << "HDRColorSpaceRow" << double(kAuto) << kAuto
                                        << QByteArray(SIGNAL(signalPresetColorSpaceChanged(int)));
-    QTest::newRow("bit depth 10") << "HDRBitDepthRow" << 10 << QByteArray(SIGNAL(signalPresetBitDepthChanged(int)));
-    QTest::newRow("bit depth AUTO") << "HDRBitDepthRow" << kAuto
+    QTest::newRow("bit depth 10") << "HDRBitDepthRow" << 10.0 << 10
+                                  << QByteArray(SIGNAL(signalPresetBitDepthChanged(int)));
+    QTest::newRow("bit depth AUTO") << "HDRBitDepthRow" << double(kAuto) << kAuto
                                     << QByteArray(SIGNAL(signalPresetBitDepthChanged(int)));
-    QTest::newRow("gamut DCI-P3") << "HDRColorGamutRow" << 2 << QByteArray(SIGNAL(signalPresetColorGamutChanged(int)));
-    QTest::newRow("limited") << "HDRLimitedRangeRow" << 0 << QByteArray(SIGNAL(signalPresetLimitedChanged(int)));
-    QTest::newRow("full") << "HDRLimitedRangeRow" << 1 << QByteArray(SIGNAL(signalPresetLimitedChanged(int)));
+    QTest::newRow("gamut DCI-P3") << "HDRColorGamutRow" << 2.0 << 2
+                                  << QByteArray(SIGNAL(signalPresetColorGamutChanged(int)));
+    QTest::newRow("limited") << "HDRLimitedRangeRow" << 0.0 << 0 << QByteArray(SIGNAL(signalPresetLimitedChanged(int)));
+    QTest::newRow("full") << "HDRLimitedRangeRow" << 1.0 << 1 << QByteArray(SIGNAL(signalPresetLimitedChanged(int)));
+    QTest::newRow("screen brightness") << "HDRScreenBrightnessRow" << 1200.0 << 1200
+                                       << QByteArray(SIGNAL(signalPresetScreenBrightnessValueChanged(int)));
+    QTest::newRow("PQ MaxCLL") << "HDRPQMaxCLLRow" << 5000.0 << 5000
+                               << QByteArray(SIGNAL(signalPresetPQMaxCLLValueChanged(int)));
+    QTest::newRow("ambient light") << "HDRAmbientLightRow" << 150.0 << 150
+                                   << QByteArray(SIGNAL(signalPresetAmbientLightValueChanged(int)));
+    QTest::newRow("HLG grade") << "HDRHLGGradeRow" << 300.0 << 300
+                               << QByteArray(SIGNAL(signalPresetHLGGradeChanged(int)));
+    QTest::newRow("HLG ambient light") << "HDRHLGAmbientLightRow" << 70.0 << 70
+                                       << QByteArray(SIGNAL(signalPresetHLGAmbientLightValueChanged(int)));
+    QTest::newRow("HLG ambient light clamps to 100")
+        << "HDRHLGAmbientLightRow" << 250.0 << 100 << QByteArray(SIGNAL(signalPresetHLGAmbientLightValueChanged(int)));
+    // Gamma travels as hundredths.
+    QTest::newRow("gamma 2.25") << "HDRGammaRow" << 2.25 << 225
+                                << QByteArray(SIGNAL(signalPresetGammaValueChanged(double)));
+    QTest::newRow("gamma 2.2") << "HDRGammaRow" << 2.2 << 220
+                               << QByteArray(SIGNAL(signalPresetGammaValueChanged(double)));
 }
 
-void TestHDRWidget::clickingAPresetReportsItsValue()
+void TestHDRWidget::userEditsAreReported()
 {
     QFETCH(QString, row);
+    QFETCH(double, edit);
     QFETCH(int, value);
     QFETCH(QByteArray, signal);
 
     Panel panel;
-    panel.widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(panel.widget.get()));
+    QVERIFY(panel.show());
     const QByteArray rowName = row.toLatin1();
     QSignalSpy spy(panel.widget.get(), signal.constData());
+    auto* frame = panel.widget->findChild<Internal::SliderRowFrame*>(row);
+    if (frame) {
+        QVERIFY(frame->isReleaseMode());
+        QCOMPARE(frame->minimumWidth(), 344);
+        QCOMPARE(frame->maximumWidth(), 1180);
+        if (auto* slider = qobject_cast<SliderEditFrame*>(frame))
+            slider->simulateUserEdit(int(edit));
+        else
+            qobject_cast<SliderEditFrameDouble*>(frame)->simulateUserEdit(edit);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toDouble(), double(value));
+        return;
+    }
 
     // Clicking the same button twice keeps it chosen: the row never ends with nothing selected.
     for (int round = 1; round <= 2; ++round) {
@@ -312,8 +347,7 @@ void TestHDRWidget::hdrWidensANarrowGamut()
     QFETCH(bool, twoArguments);
 
     Panel panel;
-    panel.widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(panel.widget.get()));
+    QVERIFY(panel.show());
     panel.widget->updateUIFromModel(body(gamut, 0));
     QSignalSpy one(panel.widget.get(), SIGNAL(signalPresetDynamicRangeChanged(int)));
     QSignalSpy two(panel.widget.get(), SIGNAL(signalPresetDynamicRangeChanged(int, int)));
@@ -382,7 +416,7 @@ void TestHDRWidget::dependentRowsFollowTheModel()
     QCOMPARE(panel.shownDependentRows(), shownRows);
 }
 
-void TestHDRWidget::modelValuesAreShownWithoutReports()
+void TestHDRWidget::modelAndPresetValuesAreShownWithoutReports()
 {
     Panel panel;
     std::vector<std::unique_ptr<QSignalSpy>> spies;
@@ -405,64 +439,36 @@ void TestHDRWidget::modelValuesAreShownWithoutReports()
     QCOMPARE(panel.widget->findChild<SliderEditFrame*>(QStringLiteral("HDRHLGGradeRow"))->value(), 800);
     QCOMPARE(panel.widget->findChild<SliderEditFrame*>(QStringLiteral("HDRHLGAmbientLightRow"))->value(), 20);
 
-    panel.widget->updatePresetBitDepth(10);
-    panel.widget->updatePresetColorSpace(2);
-    panel.widget->updatePresetLimitedRange(0);
+    // The device's presets select their buttons; a value a row does not show selects its first one.
+    const struct
+    {
+        void (HDRWidget::*update)(int);
+        int value;
+        const char* row;
+        int checked;
+    } presets[] = {
+        {&HDRWidget::updatePresetBitDepth, 10, "HDRBitDepthRow", 10},
+        {&HDRWidget::updatePresetBitDepth, 12, "HDRBitDepthRow", 12},
+        {&HDRWidget::updatePresetBitDepth, 7, "HDRBitDepthRow", kAuto},
+        {&HDRWidget::updatePresetColorSpace, 2, "HDRColorSpaceRow", 2},
+        {&HDRWidget::updatePresetColorSpace, 1, "HDRColorSpaceRow", 1},
+        {&HDRWidget::updatePresetColorSpace, 3, "HDRColorSpaceRow", kAuto}, // 4:2:0 is not shown
+        {&HDRWidget::updatePresetLimitedRange, 0, "HDRLimitedRangeRow", 0},
+    };
+    for (const auto& preset : presets) {
+        (panel.widget.get()->*preset.update)(preset.value);
+        QVERIFY2(panel.checkedValue(preset.row) == preset.checked,
+            qPrintable(QStringLiteral("%1 given %2").arg(QLatin1String(preset.row)).arg(preset.value)));
+    }
     panel.widget->setActualDynamicRange(2);
     for (const auto& spy : spies)
         QVERIFY2(spy->isEmpty(), spy->signal().constData());
 }
 
-void TestHDRWidget::slidersReportTheirValues_data()
-{
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QByteArray>("signal");
-
-    QTest::newRow("screen brightness") << "HDRScreenBrightnessRow" << 1200
-                                       << QByteArray(SIGNAL(signalPresetScreenBrightnessValueChanged(int)));
-    QTest::newRow("PQ MaxCLL") << "HDRPQMaxCLLRow" << 5000 << QByteArray(SIGNAL(signalPresetPQMaxCLLValueChanged(int)));
-    QTest::newRow("ambient light") << "HDRAmbientLightRow" << 150
-                                   << QByteArray(SIGNAL(signalPresetAmbientLightValueChanged(int)));
-    QTest::newRow("HLG grade") << "HDRHLGGradeRow" << 300 << QByteArray(SIGNAL(signalPresetHLGGradeChanged(int)));
-    QTest::newRow("HLG ambient light") << "HDRHLGAmbientLightRow" << 70
-                                       << QByteArray(SIGNAL(signalPresetHLGAmbientLightValueChanged(int)));
-    QTest::newRow("HLG ambient light clamps to 100")
-        << "HDRHLGAmbientLightRow" << 100 << QByteArray(SIGNAL(signalPresetHLGAmbientLightValueChanged(int)));
-}
-
-void TestHDRWidget::slidersReportTheirValues()
-{
-    QFETCH(QString, row);
-    QFETCH(int, value);
-    QFETCH(QByteArray, signal);
-
-    Panel panel;
-    auto* slider = panel.widget->findChild<SliderEditFrame*>(row);
-    QVERIFY(slider);
-    QVERIFY(slider->isReleaseMode());
-    QCOMPARE(slider->minimumWidth(), 344);
-    QCOMPARE(slider->maximumWidth(), 1180);
-    QSignalSpy spy(panel.widget.get(), signal.constData());
-    slider->simulateUserEdit(row == QLatin1String("HDRHLGAmbientLightRow") && value == 100 ? 250 : value);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), value);
-
-    // Gamma travels as hundredths.
-    auto* gamma = panel.widget->findChild<SliderEditFrameDouble*>(QStringLiteral("HDRGammaRow"));
-    QSignalSpy gammaSpy(panel.widget.get(), &HDRWidget::signalPresetGammaValueChanged);
-    gamma->simulateUserEdit(2.25);
-    gamma->simulateUserEdit(2.2);
-    QCOMPARE(gammaSpy.count(), 2);
-    QCOMPARE(gammaSpy.at(0).at(0).toDouble(), 225.0);
-    QCOMPARE(gammaSpy.at(1).at(0).toDouble(), 220.0);
-}
-
 void TestHDRWidget::toneMappingSwapsLuminanceRows()
 {
     Panel panel;
-    panel.widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(panel.widget.get()));
+    QVERIFY(panel.show());
     panel.widget->updateUIFromModel(body(3, 1, false));
     const QStringList toneMapped {"HDRToneMappingRow", "HDRScreenBrightnessRow", "HDRAmbientLightRow"};
     QCOMPARE(panel.shownDependentRows(), QStringList({"HDRToneMappingRow", "HDRPQMaxCLLRow", "HDRAmbientLightRow"}));
@@ -502,8 +508,7 @@ void TestHDRWidget::allowedValuesComeFromTheConfiguration()
     loadConfig("<Vireo><Key Type=\"1\" Value=\"1\"><ValueInfo Type=\"0\">" + values + "</ValueInfo></Key></Vireo>");
 
     Panel panel(true, true, true, 5);
-    panel.widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(panel.widget.get()));
+    QVERIFY(panel.show());
     const QList<int> all {255, 8, 10, 12, 16};
     QCOMPARE(panel.enabledValues("HDRBitDepthRow"), all); // no key for SDR
 
@@ -539,41 +544,6 @@ void TestHDRWidget::laterGroupsOverrideEarlierOnes()
     panel.widget->setHDRWidgetVisible(false);
     panel.widget->setActualDynamicRange(1);
     QCOMPARE(panel.enabledValues("HDRColorSpaceRow"), QList<int>({0, 2, 1}));
-}
-
-void TestHDRWidget::presetUpdatesSelectWithoutReports_data()
-{
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<int>("checked");
-
-    QTest::newRow("bit depth 12") << "bitDepth" << 12 << "HDRBitDepthRow" << 12;
-    QTest::newRow("bit depth unknown picks the first") << "bitDepth" << 7 << "HDRBitDepthRow" << kAuto;
-    QTest::newRow("limited") << "limited" << 0 << "HDRLimitedRangeRow" << 0;
-    QTest::newRow("colour space 4:2:2") << "colorSpace" << 1 << "HDRColorSpaceRow" << 1;
-    QTest::newRow("colour space 4:2:0 is not shown") << "colorSpace" << 3 << "HDRColorSpaceRow" << kAuto;
-}
-
-void TestHDRWidget::presetUpdatesSelectWithoutReports()
-{
-    QFETCH(QString, operation);
-    QFETCH(int, value);
-    QFETCH(QString, row);
-    QFETCH(int, checked);
-
-    Panel panel;
-    QSignalSpy bitDepth(panel.widget.get(), &HDRWidget::signalPresetBitDepthChanged);
-    QSignalSpy limited(panel.widget.get(), &HDRWidget::signalPresetLimitedChanged);
-    QSignalSpy colorSpace(panel.widget.get(), &HDRWidget::signalPresetColorSpaceChanged);
-    if (operation == QLatin1String("bitDepth"))
-        panel.widget->updatePresetBitDepth(value);
-    else if (operation == QLatin1String("limited"))
-        panel.widget->updatePresetLimitedRange(value);
-    else
-        panel.widget->updatePresetColorSpace(value);
-    QCOMPARE(panel.checkedValue(row.toLatin1().constData()), checked);
-    QCOMPARE(bitDepth.count() + limited.count() + colorSpace.count(), 0);
 }
 
 void TestHDRWidget::disablingAndHidingRows()
@@ -640,8 +610,7 @@ void TestHDRWidget::labelsShareTheWidestWidth()
 void TestHDRWidget::resetIsReported()
 {
     Panel panel;
-    panel.widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(panel.widget.get()));
+    QVERIFY(panel.show());
     QSignalSpy spy(panel.widget.get(), &HDRWidget::signalPresetHDRResetClicked);
     QTest::mouseClick(panel.widget->findChild<QPushButton*>(QStringLiteral("HDRResetButton")), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);

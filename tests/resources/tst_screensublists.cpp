@@ -330,12 +330,11 @@ void tst_ScreenSubLists::detailNavigationBar()
     QCOMPARE(bar->maximumHeight(), 64);
     QCOMPARE(bar->minimumHeight(), 64);
     QCOMPARE(line->maximumHeight(), 1);
-    QToolButton* prev = naviButton(&list, 1);
-    QToolButton* next = naviButton(&list, 3);
-    QCOMPARE(prev->parentWidget(), bar);
-    QCOMPARE(next->parentWidget(), bar);
-    QCOMPARE(prev->maximumSize(), QSize(52, 52));
-    QCOMPARE(next->maximumSize(), QSize(52, 52));
+    for (int type : {1, 3}) {
+        QToolButton* arrow = naviButton(&list, type);
+        QVERIFY2(arrow->parentWidget() == bar, qPrintable(QStringLiteral("navigation button %1").arg(type)));
+        QCOMPARE(arrow->maximumSize(), QSize(52, 52));
+    }
     QCOMPARE(list.layout()->spacing(), 0);
     // The bar is below the strip.
     QCOMPARE(list.layout()->indexOf(bar), list.layout()->count() - 1);

@@ -70,7 +70,15 @@ struct ShownList
         QApplication::processEvents();
     }
     UserKeyListContentButton* key(int number) { return list.findContentButton(number); }
+    // How many drags the list has started.
+    int drags() const { return list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(); }
 };
+
+// A left press on a key's name, held.
+void pressKey(QWidget* button)
+{
+    Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+}
 
 } // namespace
 
@@ -100,7 +108,6 @@ private slots:
     void dropRenumbers_data();
     void dropRenumbers();
     void dropInAnOffsetScrolledListHitsTheKeyUnderThePointer();
-    void dragOutOfTheListAsksForARebuild();
     void keyThatVanishesSendsNothing_data();
     void keyThatVanishesSendsNothing();
     void foreignPayloadIsRefused();
@@ -176,17 +183,11 @@ void TestUserKeyList::buttonSignalsCarryTheFileId()
     QTest::mouseClick(childButton(button, "isUserKeyItemButtonEdit"), Qt::LeftButton);
     QTest::mouseClick(childButton(button, "isUserKeyItemButtonDelete"), Qt::LeftButton);
 
-    QCOMPARE(pressed.size(), 1);
-    QCOMPARE(pressed.at(0).at(0).toLongLong(), 2);
-    QCOMPARE(released.size(), 1);
-    QCOMPARE(released.at(0).at(0).toLongLong(), 2);
     QCOMPARE(doubleClicked.size(), 1);
-    QCOMPARE(apply.size(), 1);
-    QCOMPARE(apply.at(0).at(0).toLongLong(), 2);
-    QCOMPARE(edit.size(), 1);
-    QCOMPARE(edit.at(0).at(0).toLongLong(), 2);
-    QCOMPARE(remove.size(), 1);
-    QCOMPARE(remove.at(0).at(0).toLongLong(), 2);
+    for (QSignalSpy* spy : {&pressed, &released, &apply, &edit, &remove}) {
+        QVERIFY2(spy->size() == 1, spy->signal().constData());
+        QVERIFY2(spy->at(0).at(0).toLongLong() == 2, spy->signal().constData());
+    }
     QCOMPARE(childButton(button, "isUserKeyItemButtonEdit")->size(), QSize(34, 34));
 }
 
@@ -201,7 +202,7 @@ void TestUserKeyList::buttonOfAVanishedKeySendsNothing()
     QTest::ignoreMessage(QtWarningMsg, "userKeyFile is null.");
     QTest::mouseClick(childButton(button, "isUserKeyItemButtonEdit"), Qt::LeftButton);
     QTest::ignoreMessage(QtWarningMsg, "userKeyFile is null.");
-    Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+    pressKey(button);
     QCOMPARE(edit.size(), 0);
     QCOMPARE(pressed.size(), 0);
     QCOMPARE(button->fileId(), 0);
@@ -298,7 +299,7 @@ void TestUserKeyList::dragCarriesTheKeyNumber()
     // The drag is over (headless): the button looks normal again; a second move starts nothing.
     QCOMPARE(shown.key(4)->property("isUserKeyItemButton").toBool(), true);
     Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(6, 6), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+    QCOMPARE(shown.drags(), 1);
 }
 
 void TestUserKeyList::noDragWithoutAPressedKey_data()
@@ -319,47 +320,54 @@ void TestUserKeyList::noDragWithoutAPressedKey()
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(60, 20));
     } else if (before == QLatin1String("off")) {
         shown.list.isEnableDrag(false);
-        Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+        pressKey(button);
     } else if (before == QLatin1String("tool")) {
         // The key's release never reaches the list (its button vanished under the pointer, say).
-        Vireo::Test::sendMouse(button, QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+        pressKey(button);
         QToolButton* edit = childButton(shown.key(2), "isUserKeyItemButtonEdit");
         QVERIFY(edit);
         Vireo::Test::sendMouse(edit, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     }
     Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
+    QCOMPARE(shown.drags(), 0);
 }
 
 void TestUserKeyList::dropRenumbers_data()
 {
     QTest::addColumn<int>("dragged");
     QTest::addColumn<int>("before"); // the key it is dropped on (0: below the last key)
+    QTest::addColumn<bool>("leaves"); // the drag leaves the list instead of dropping
+    QTest::addColumn<int>("shownAt"); // where the dragged key stands in the strip while hovering
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("4 above 2") << 4 << 2
+    QTest::newRow("4 above 2") << 4 << 2 << false << 1
                                << QStringList {"File::modityFile 18,4", "File::modityFile 18,2",
                                       "File::modityFile 18,3", "UserKey::sendModityUserKeyFile 2,Key 4,4",
                                       "UserKey::sendModityUserKeyFile 3,Key 2,2",
                                       "UserKey::sendModityUserKeyFile 4,Key 3,3"};
-    QTest::newRow("1 above 4") << 1 << 4
+    QTest::newRow("1 above 4") << 1 << 4 << false << 2
                                << QStringList {"File::modityFile 18,2", "File::modityFile 18,3",
                                       "File::modityFile 18,1", "UserKey::sendModityUserKeyFile 1,Key 2,2",
                                       "UserKey::sendModityUserKeyFile 2,Key 3,3",
                                       "UserKey::sendModityUserKeyFile 3,Key 1,1"};
-    QTest::newRow("2 to the end") << 2 << 0
+    QTest::newRow("2 to the end") << 2 << 0 << false << 3
                                   << QStringList {"File::modityFile 18,3", "File::modityFile 18,4",
                                          "File::modityFile 18,2", "UserKey::sendModityUserKeyFile 2,Key 3,3",
                                          "UserKey::sendModityUserKeyFile 3,Key 4,4",
                                          "UserKey::sendModityUserKeyFile 4,Key 2,2"};
-    QTest::newRow("3 at its own place") << 3 << 4 << QStringList {};
+    QTest::newRow("3 at its own place") << 3 << 4 << false << 2 << QStringList {};
+    // Leaving the list sends nothing and asks for a rebuild from the model.
+    QTest::newRow("3 over 1, then out of the list") << 3 << 1 << true << 0 << QStringList {};
 }
 
 void TestUserKeyList::dropRenumbers()
 {
     QFETCH(int, dragged);
     QFETCH(int, before);
+    QFETCH(bool, leaves);
+    QFETCH(int, shownAt);
     QFETCH(QStringList, expected);
     ShownList shown(4);
+    QSignalSpy rebuild(&shown.list, &UserKeyDetailVListWidget::singalUpdateUserKeyFromModel);
     QDrag* drag = pressAndDragOut(shown.list, shown.key(dragged));
     QVERIFY(drag);
     std::unique_ptr<QMimeData> mime(
@@ -371,8 +379,13 @@ void TestUserKeyList::dropRenumbers()
     QVERIFY(sendDragEnter(&shown.list, mime.get(), target));
     QCOMPARE(shown.key(dragged)->property("isUserKeyItemButton").toBool(), false);
     sendDragMove(&shown.list, mime.get(), target);
-    QVERIFY(sendDrop(&shown.list, mime.get(), target));
+    QCOMPARE(shown.list.keyButtonsInOrder().indexOf(shown.key(dragged)), shownAt); // follows the pointer
+    if (leaves)
+        sendDragLeave(&shown.list);
+    else
+        QVERIFY(sendDrop(&shown.list, mime.get(), target));
 
+    QCOMPARE(rebuild.size(), leaves ? 1 : 0);
     QCOMPARE(commands(), expected);
     QCOMPARE(shown.key(dragged)->property("isUserKeyItemButton").toBool(), true);
 }
@@ -399,23 +412,6 @@ void TestUserKeyList::dropInAnOffsetScrolledListHitsTheKeyUnderThePointer()
     QCOMPARE(sent.last(), QStringLiteral("UserKey::sendModityUserKeyFile 20,Key 19,3"));
 }
 
-void TestUserKeyList::dragOutOfTheListAsksForARebuild()
-{
-    ShownList shown(4);
-    QSignalSpy rebuild(&shown.list, &UserKeyDetailVListWidget::singalUpdateUserKeyFromModel);
-    QVERIFY(pressAndDragOut(shown.list, shown.key(3)));
-    std::unique_ptr<QMimeData> mime(keyMime("3"));
-    Vireo::Fixture::clearCommandLog();
-    sendDragEnter(&shown.list, mime.get(), upperPartOf(shown.key(1), &shown.list));
-    sendDragMove(&shown.list, mime.get(), upperPartOf(shown.key(1), &shown.list));
-    QCOMPARE(shown.list.keyButtonsInOrder().first(), shown.key(3)); // follows the pointer
-    sendDragLeave(&shown.list);
-
-    QCOMPARE(rebuild.size(), 1);
-    QVERIFY(commands().isEmpty());
-    QCOMPARE(shown.key(3)->property("isUserKeyItemButton").toBool(), true);
-}
-
 void TestUserKeyList::keyThatVanishesSendsNothing_data()
 {
     QTest::addColumn<bool>("duringDrag"); // else between the press and the drag
@@ -440,8 +436,7 @@ void TestUserKeyList::keyThatVanishesSendsNothing()
         sendDragEnter(&shown.list, mime.get(), target);
         sendDragMove(&shown.list, mime.get(), target);
     } else {
-        Vireo::Test::sendMouse(
-            shown.key(number), QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+        pressKey(shown.key(number));
     }
     device()->removeFile(18, number);
     if (replaced)
@@ -455,7 +450,7 @@ void TestUserKeyList::keyThatVanishesSendsNothing()
         QCOMPARE(rebuild.size(), 1);
     } else {
         Vireo::Test::sendMouse(&shown.list, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(shown.list.findChildren<QDrag*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
+        QCOMPARE(shown.drags(), 0);
     }
     QVERIFY(commands().isEmpty());
 }
@@ -484,7 +479,7 @@ void TestUserKeyList::foreignPayloadIsRefused()
 void TestUserKeyList::dragEnterMarksThePressedKey()
 {
     ShownList shown(3);
-    Vireo::Test::sendMouse(shown.key(2), QEvent::MouseButtonPress, QPoint(60, 20), Qt::LeftButton, Qt::LeftButton);
+    pressKey(shown.key(2));
     std::unique_ptr<QMimeData> mime(keyMime("3"));
     QVERIFY(sendDragEnter(&shown.list, mime.get(), upperPartOf(shown.key(1), &shown.list)));
     QCOMPARE(shown.key(2)->property("isUserKeyItemButton").toBool(), false);

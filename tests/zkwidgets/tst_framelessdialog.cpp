@@ -121,10 +121,8 @@ private slots:
     void hidingBottomBarGivesRoomToContent();
     void okButtonDefault_data();
     void okButtonDefault();
-    void movableByTitleBar_data();
-    void movableByTitleBar();
-    void resizableByEdges_data();
-    void resizableByEdges();
+    void draggingMovesOrResizes_data();
+    void draggingMovesOrResizes();
     void maximiseButtonToggles();
     void retranslatesOnLanguageChange();
     void contentTakesFirstFocus();
@@ -353,57 +351,48 @@ void tst_FramelessDialog::okButtonDefault()
     QCOMPARE(dialog.isVisible(), !isDefault);
 }
 
-void tst_FramelessDialog::movableByTitleBar_data()
+void tst_FramelessDialog::draggingMovesOrResizes_data()
 {
-    QTest::addColumn<bool>("movable");
-    QTest::newRow("movable") << true;
-    QTest::newRow("fixed") << false;
+    QTest::addColumn<bool>("byTitle"); // else by the bottom-right corner
+    QTest::addColumn<bool>("allowed"); // movable, or resizable
+    QTest::addColumn<QRect>("expected");
+
+    QTest::newRow("title bar, movable") << true << true << QRect(130, 120, 400, 300);
+    QTest::newRow("title bar, fixed") << true << false << QRect(100, 100, 400, 300);
+    QTest::newRow("edges, resizable") << false << true << QRect(100, 100, 450, 330);
+    QTest::newRow("edges, fixed size") << false << false << QRect(100, 100, 400, 300);
 }
 
-void tst_FramelessDialog::movableByTitleBar()
+void tst_FramelessDialog::draggingMovesOrResizes()
 {
-    QFETCH(bool, movable);
+    QFETCH(bool, byTitle);
+    QFETCH(bool, allowed);
+    QFETCH(QRect, expected);
 
     FramelessDialog dialog;
     QVERIFY(!dialog.isDialogMovable());
-    dialog.setDialogMovable(movable);
-    QCOMPARE(dialog.isDialogMovable(), movable);
-    dialog.resize(300, 200);
-    dialog.move(100, 100);
-    dialog.show();
-    QTRY_COMPARE(dialog.pos(), QPoint(100, 100));
-
-    auto* title = part<QWidget>(&dialog, "FramelessDialogTitleBar");
-    dragMouseAt(title, title->mapToGlobal(QPoint(50, 10)), {QPoint(15, 10), QPoint(30, 20)});
-
-    const QPoint expected = movable ? QPoint(130, 120) : QPoint(100, 100);
-    QTRY_COMPARE(dialog.pos(), expected);
-}
-
-void tst_FramelessDialog::resizableByEdges_data()
-{
-    QTest::addColumn<bool>("resizable");
-    QTest::newRow("resizable") << true;
-    QTest::newRow("fixed size") << false;
-}
-
-void tst_FramelessDialog::resizableByEdges()
-{
-    QFETCH(bool, resizable);
-
-    FramelessDialog dialog;
     QVERIFY(dialog.isDialogResizable());
-    dialog.setDialogResizable(resizable);
-    dialog.resize(400, 300);
+    if (byTitle) {
+        dialog.setDialogMovable(allowed);
+        QCOMPARE(dialog.isDialogMovable(), allowed);
+    } else {
+        dialog.setDialogResizable(allowed);
+        QCOMPARE(dialog.isDialogResizable(), allowed);
+    }
+    dialog.setGeometry(100, 100, 400, 300);
     dialog.show();
-    QTRY_COMPARE(dialog.size(), QSize(400, 300));
+    QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
 
-    // The right and bottom edges are free of children, so the dialog itself gets the mouse there.
-    const QPoint corner(dialog.width() - 2, dialog.height() - 2);
-    QCOMPARE(dialog.childAt(corner), nullptr);
-    dragMouseAt(&dialog, dialog.mapToGlobal(corner), {QPoint(20, 10), QPoint(50, 30)});
-
-    QTRY_COMPARE(dialog.size(), resizable ? QSize(450, 330) : QSize(400, 300));
+    if (byTitle) {
+        auto* title = part<QWidget>(&dialog, "FramelessDialogTitleBar");
+        dragMouseAt(title, title->mapToGlobal(QPoint(50, 10)), {QPoint(15, 10), QPoint(30, 20)});
+    } else {
+        // The right and bottom edges are free of children, so the dialog itself gets the mouse there.
+        const QPoint corner(dialog.width() - 2, dialog.height() - 2);
+        QCOMPARE(dialog.childAt(corner), nullptr);
+        dragMouseAt(&dialog, dialog.mapToGlobal(corner), {QPoint(20, 10), QPoint(50, 30)});
+    }
+    QTRY_COMPARE(dialog.geometry(), expected);
 }
 
 void tst_FramelessDialog::maximiseButtonToggles()

@@ -45,10 +45,9 @@ private slots:
     void typedValueIsReportedOnConfirm();
     void widthsAndSpacings();
     void sliderCanBeHidden();
-    void releaseModeReportsOnRelease_data();
-    void releaseModeReportsOnRelease();
+    void dragReports_data();
+    void dragReports();
     void releaseModeWithRealMouse();
-    void samplingHoldsBackAndFlushesOnRelease();
     void samplingReportsHeldValueWhenIntervalEnds();
     void doubleFrameGamma();
     void doubleFrameDragAndRelease();
@@ -214,39 +213,53 @@ void tst_SliderEditFrame::sliderCanBeHidden()
     QVERIFY(part(&frame, "SliderEditFrameSlider")->isVisible());
 }
 
-void tst_SliderEditFrame::releaseModeReportsOnRelease_data()
+void tst_SliderEditFrame::dragReports_data()
 {
     QTest::addColumn<bool>("releaseMode");
+    QTest::addColumn<int>("samplingRate"); // ms between reports during a drag (0: no sampling)
+    QTest::addColumn<QList<int>>("drag");
     QTest::addColumn<QList<int>>("duringDrag");
+    QTest::addColumn<QList<int>>("afterRelease");
+    QTest::addColumn<int>("afterRoundTrip"); // reports after a drag that ends where it started
 
-    QTest::newRow("release mode") << true << QList<int>();
-    QTest::newRow("every change") << false << QList<int>({10, 20, 30});
+    QTest::newRow("release mode") << true << 0 << QList<int>({10, 20, 30}) << QList<int>() << QList<int>({30}) << 1;
+    QTest::newRow("every change") << false << 0 << QList<int>({10, 20, 30}) << QList<int>({10, 20, 30})
+                                  << QList<int>({10, 20, 30}) << 5;
+    // An interval far longer than the test: the first value goes out, the rest is held back
+    // until the release.
+    QTest::newRow("sampling") << false << 100000 << QList<int>({10, 20, 30, 40}) << QList<int>({10})
+                              << QList<int>({10, 40}) << 2;
 }
 
-void tst_SliderEditFrame::releaseModeReportsOnRelease()
+void tst_SliderEditFrame::dragReports()
 {
     QFETCH(bool, releaseMode);
+    QFETCH(int, samplingRate);
+    QFETCH(QList<int>, drag);
     QFETCH(QList<int>, duringDrag);
+    QFETCH(QList<int>, afterRelease);
+    QFETCH(int, afterRoundTrip);
 
     SliderEditFrame frame;
     frame.setRange(0, 100);
     frame.setReleaseMode(releaseMode);
+    frame.setTimeSamplingRate(samplingRate);
     QCOMPARE(frame.isReleaseMode(), releaseMode);
+    QCOMPARE(frame.timeSamplingRate(), samplingRate);
     QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
     QSignalSpy released(&frame, &SliderEditFrame::sliderReleased);
-    frame.simulateSliderDrag({10, 20, 30}, false);
+    frame.simulateSliderDrag(drag, false);
     QCOMPARE(reported(spy), duringDrag);
-    QCOMPARE(frame.value(), 30);
-    QCOMPARE(part<QSpinBox>(&frame, "SliderEditFrameSpinBox")->value(), 30);
+    QCOMPARE(frame.value(), drag.last());
+    QCOMPARE(part<QSpinBox>(&frame, "SliderEditFrameSpinBox")->value(), drag.last());
 
     frame.simulateSliderDrag({}, true);
     QCOMPARE(released.count(), 1);
-    QCOMPARE(reported(spy).last(), 30);
-    QCOMPARE(spy.count(), releaseMode ? 1 : 3);
+    QCOMPARE(reported(spy), afterRelease);
 
-    // A drag that ends where it started changes nothing and reports nothing.
-    frame.simulateSliderDrag({50, 30});
-    QCOMPARE(spy.count(), releaseMode ? 1 : 5);
+    // A drag that ends where it started changes nothing: in release mode it reports nothing.
+    frame.simulateSliderDrag({50, drag.last()});
+    QCOMPARE(spy.count(), afterRoundTrip);
 }
 
 void tst_SliderEditFrame::releaseModeWithRealMouse()
@@ -272,19 +285,6 @@ void tst_SliderEditFrame::releaseModeWithRealMouse()
     QCOMPARE(spy.count(), 0);
     sendMouse(slider, QEvent::MouseButtonRelease, start + QPoint(100, 0), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(reported(spy), QList<int>({dragged}));
-}
-
-void tst_SliderEditFrame::samplingHoldsBackAndFlushesOnRelease()
-{
-    SliderEditFrame frame;
-    frame.setRange(0, 100);
-    frame.setTimeSamplingRate(100000); // far longer than the test
-    QCOMPARE(frame.timeSamplingRate(), 100000);
-    QSignalSpy spy(&frame, &SliderEditFrame::valueChanged);
-    frame.simulateSliderDrag({10, 20, 30, 40}, false);
-    QCOMPARE(reported(spy), QList<int>({10}));
-    frame.simulateSliderDrag({}, true);
-    QCOMPARE(reported(spy), QList<int>({10, 40}));
 }
 
 void tst_SliderEditFrame::samplingReportsHeldValueWhenIntervalEnds()
