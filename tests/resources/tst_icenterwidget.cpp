@@ -399,6 +399,9 @@ void TestICenterWidget::buttonRelease()
     QSignalSpy spy(&panel, &TakeOverPanelWidget::signalTakeOverButtonClicked);
     const QPoint origin = panel.takeOverButtonRect().topLeft().toPoint();
     sendMouse(&panel, QEvent::MouseButtonPress, origin + press, Qt::LeftButton, Qt::LeftButton);
+    // A held button keeps its colour: only an attempt under way changes it.
+    if (state != 0)
+        QCOMPARE(buttonColour(&panel), LiveButton);
     sendMouse(&panel, QEvent::MouseMove, origin + release, Qt::NoButton, Qt::LeftButton);
     sendMouse(&panel, QEvent::MouseButtonRelease, origin + release, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(spy.count(), clicked ? 1 : 0);

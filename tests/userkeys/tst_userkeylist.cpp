@@ -101,6 +101,8 @@ private slots:
     void rebuildReusesButtonsForTheNewKeys();
     void editAndDeleteActOnTheKeyPressed_data();
     void editAndDeleteActOnTheKeyPressed();
+    void editAndDeleteWithoutAPressActOnTheKeyShown_data();
+    void editAndDeleteWithoutAPressActOnTheKeyShown();
     void detailListHoldsAtMost128Keys();
     void dragCarriesTheKeyNumber();
     void noDragWithoutAPressedKey_data();
@@ -248,6 +250,36 @@ void TestUserKeyList::editAndDeleteActOnTheKeyPressed()
     QCOMPARE(edit.size() + remove.size(), rebind ? 0 : 1);
     if (!rebind)
         QCOMPARE(spy.at(0).at(0).toLongLong(), 1);
+}
+
+void TestUserKeyList::editAndDeleteWithoutAPressActOnTheKeyShown_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<bool>("rebind");
+    QTest::newRow("edit") << "isUserKeyItemButtonEdit" << false;
+    QTest::newRow("edit, button rebound before") << "isUserKeyItemButtonEdit" << true;
+    QTest::newRow("delete") << "isUserKeyItemButtonDelete" << false;
+    QTest::newRow("delete, button rebound before") << "isUserKeyItemButtonDelete" << true;
+}
+
+// The host's click() or a clicked() of its own has no press behind it: the key shown is meant.
+void TestUserKeyList::editAndDeleteWithoutAPressActOnTheKeyShown()
+{
+    QFETCH(QString, tool);
+    QFETCH(bool, rebind);
+    ShownList shown(3);
+    QSignalSpy edit(&shown.list, &UserKeyDetailVListWidget::sgnopenEditContentButton);
+    QSignalSpy remove(&shown.list, &UserKeyDetailVListWidget::sgndeleteContentButton);
+    QToolButton* button = childButton(shown.key(1), tool.toLatin1().constData());
+    if (rebind) {
+        device()->removeFile(18, 1);
+        shown.list.initListWidgetItem(DeviceList::instance()->activedDevice());
+    }
+    emit button->clicked();
+    QSignalSpy& spy = tool.contains(QLatin1String("Edit")) ? edit : remove;
+    QCOMPARE(edit.size() + remove.size(), 1);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toLongLong(), rebind ? 2 : 1);
 }
 
 void TestUserKeyList::rebuildReusesButtonsForTheNewKeys()
