@@ -325,8 +325,8 @@ private slots:
     void mouseBookkeeping();
     void rebuildReusesAndCaches();
     void rebuildRepaintsWhatIsInView();
+    void rebuildResizesOnce_data();
     void rebuildResizesOnce();
-    void rebuildDeferredResizeRunsAtScopeEnd();
     void rebuildKeepsKindsApart();
     void rebuildScopeFlagsAndSignals();
     void placeOutsideScopeAppends();
@@ -712,10 +712,8 @@ void tst_NaviSliderFrame::hideIntoCacheAndTakeBack()
     }
     QVERIFY(strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"))->isVisible());
 
-    QCOMPARE(strip.takeFirstHideContentButton(), buttons.at(2));
-    QCOMPARE(strip.takeFirstHideContentButton(), buttons.at(0));
-    QCOMPARE(strip.takeFirstHideContentButton(), buttons.at(1));
-    QCOMPARE(strip.takeFirstHideContentButton(), nullptr);
+    for (QToolButton* cached : {buttons.at(2), buttons.at(0), buttons.at(1), static_cast<QToolButton*>(nullptr)})
+        QCOMPARE(strip.takeFirstHideContentButton(), cached);
 }
 
 void tst_NaviSliderFrame::hideAllVisibility()
@@ -1102,32 +1100,35 @@ void tst_NaviSliderFrame::rebuildReusesAndCaches()
     QVERIFY(strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"))->isVisible());
 }
 
-void tst_NaviSliderFrame::rebuildResizesOnce()
+void tst_NaviSliderFrame::rebuildResizesOnce_data()
 {
-    TestStrip strip(Qt::Horizontal);
-    showWithoutBars(strip);
-    strip.rebuild(names(40));
-    strip.resizeCount = 0;
-    strip.rebuild(names(10));
-    QCOMPARE(strip.resizeCount, 1);
-    strip.resizeCount = 0;
-    strip.rebuild(names(60));
-    QCOMPARE(strip.resizeCount, 1);
-    QCOMPARE(strip.contentScrollArea()->widget()->width(), 60 * ButtonWidth + 59 * 10 + 20);
+    QTest::addColumn<bool>("deferred"); // the rebuild leaves the resize to the end of its scope
+    QTest::addColumn<QList<int>>("counts"); // one rebuild per count, in turn
+    QTest::newRow("final resize, shrink then grow") << false << QList<int> {40, 10, 60};
+    QTest::newRow("resize deferred to the scope end") << true << QList<int> {8, 3};
 }
 
-void tst_NaviSliderFrame::rebuildDeferredResizeRunsAtScopeEnd()
+// However many buttons a rebuild places, resized or not as it goes, the strip resizes its content
+// once, and to the buttons it holds; the surplus waits in the cache.
+void tst_NaviSliderFrame::rebuildResizesOnce()
 {
+    QFETCH(bool, deferred);
+    QFETCH(QList<int>, counts);
     TestStrip strip(Qt::Horizontal);
     showWithoutBars(strip);
-    strip.resizeCount = 0;
-    strip.rebuildWithoutFinalResize(8);
-    QCOMPARE(strip.resizeCount, 1);
-    QCOMPARE(strip.contentScrollArea()->widget()->width(), 8 * ButtonWidth + 7 * 10 + 20);
-    strip.resizeCount = 0;
-    strip.rebuildWithoutFinalResize(3);
-    QCOMPARE(strip.resizeCount, 1);
-    QCOMPARE(strip.hiddenContentButtonCount(), 5);
+    int most = 0;
+    for (int count : counts) {
+        strip.resizeCount = 0;
+        if (deferred)
+            strip.rebuildWithoutFinalResize(count);
+        else
+            strip.rebuild(names(count));
+        most = qMax(most, count);
+        const QByteArray step = "rebuild of " + QByteArray::number(count);
+        QVERIFY2(strip.resizeCount == 1, step);
+        QVERIFY2(strip.contentScrollArea()->widget()->width() == count * ButtonWidth + (count - 1) * 10 + 20, step);
+        QVERIFY2(strip.hiddenContentButtonCount() == most - count, step);
+    }
 }
 
 void tst_NaviSliderFrame::rebuildKeepsKindsApart()
