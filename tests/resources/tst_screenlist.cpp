@@ -221,7 +221,6 @@ private slots:
     void dragPayload();
     void dragPictureSize_data();
     void dragPictureSize();
-    void customDragHotSpotIsZero();
     void noDragWhen_data();
     void noDragWhen();
     void releaseClearsPress_data();
@@ -550,11 +549,14 @@ void tst_ScreenList::dragPayload_data()
     QTest::addColumn<int>("sceneMask");
     QTest::addColumn<int>("pressIndex");
     QTest::addColumn<QString>("sceneKey");
+    QTest::addColumn<bool>("custom");
 
-    QTest::newRow("program") << Regular << 3 << int(SceneType::AllSceneType) << 0 << PgmKey;
-    QTest::newRow("preview") << Regular << 3 << int(SceneType::AllSceneType) << 1 << PvwKey;
-    QTest::newRow("no scene") << AUX << 12 << int(SceneType::Invalid) << 0 << QString();
-    QTest::newRow("three digits") << MVR << 200 << int(SceneType::PGM) << 0 << PgmKey;
+    QTest::newRow("program") << Regular << 3 << int(SceneType::AllSceneType) << 0 << PgmKey << false;
+    QTest::newRow("preview") << Regular << 3 << int(SceneType::AllSceneType) << 1 << PvwKey << false;
+    QTest::newRow("no scene") << AUX << 12 << int(SceneType::Invalid) << 0 << QString() << false;
+    QTest::newRow("three digits") << MVR << 200 << int(SceneType::PGM) << 0 << PgmKey << false;
+    QTest::newRow("custom drag: no picture, zero hot spot")
+        << Regular << 1 << int(SceneType::PVW) << 0 << PvwKey << true;
 }
 
 void tst_ScreenList::dragPayload()
@@ -564,9 +566,11 @@ void tst_ScreenList::dragPayload()
     QFETCH(int, sceneMask);
     QFETCH(int, pressIndex);
     QFETCH(QString, sceneKey);
+    QFETCH(bool, custom);
 
     addScreen(type, quint8(number), 0, QStringLiteral("Main wall"));
     PlainScreenList list(Enum::Screen::AllScreenType, sceneMask);
+    list.setCustomDarg(custom);
     QVERIFY(list.showStrip());
 
     pressAndMoveOut(list, list.buttons().at(pressIndex));
@@ -584,8 +588,13 @@ void tst_ScreenList::dragPayload()
 
     const QByteArray hotSpot = mime->data(HotSpotKey);
     QCOMPARE(hotSpot.size(), 8);
-    QCOMPARE(drags.first()->hotSpot(), QPoint(75, 30)); // the centre of the 150 x 60 button's picture
-    QCOMPARE(hotSpot, QByteArray::fromHex("0000004b0000001e"));
+    QCOMPARE(drags.first()->pixmap().isNull(), custom);
+    if (custom) {
+        QCOMPARE(hotSpot, QByteArray(8, '\0'));
+    } else {
+        QCOMPARE(drags.first()->hotSpot(), QPoint(75, 30)); // the centre of the 150 x 60 button's picture
+        QCOMPARE(hotSpot, QByteArray::fromHex("0000004b0000001e"));
+    }
     QVERIFY(Vireo::Fixture::commandLog().isEmpty());
 }
 
@@ -628,22 +637,6 @@ void tst_ScreenList::dragPictureSize()
     QTest::ignoreMessage(QtWarningMsg, NoScreenWarning);
     sendMouse(&list, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(list.drags().size(), 1);
-}
-
-void tst_ScreenList::customDragHotSpotIsZero()
-{
-    addScreen(Regular, 1, 0);
-    PlainScreenList list;
-    list.setCustomDarg(true);
-    list.initListWidgetItem(activeDevice(), Regular, SceneType::PVW);
-    QVERIFY(list.showStrip());
-
-    pressAndMoveOut(list, list.buttons().first());
-    const auto drags = list.drags();
-    QCOMPARE(drags.size(), 1);
-    QVERIFY(drags.first()->pixmap().isNull());
-    QCOMPARE(drags.first()->mimeData()->data(HotSpotKey), QByteArray(8, '\0'));
-    QCOMPARE(drags.first()->mimeData()->data(PvwKey), QByteArray("1"));
 }
 
 void tst_ScreenList::noDragWhen_data()
