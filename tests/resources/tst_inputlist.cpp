@@ -146,9 +146,9 @@ private slots:
 
     void ordering_data();
     void ordering();
-    void emptyDeviceShowsTip();
+    void emptiedListShowsTip_data();
+    void emptiedListShowsTip();
     void tipIsSetAtConstruction();
-    void expiredDeviceEmptiesList();
     void unchangedRebuildCreatesNoWidget();
     void shrinkHidesThenReuses();
     void reusedButtonsAreNotConnectedTwice();
@@ -161,7 +161,6 @@ private slots:
     void signalLookFollowsEveryChange();
     void longNameIsElided();
     void videoRefreshReadsEachShownButtonOnce();
-    void reusedButtonsTakeTheCurrentCallback();
     void videoRefreshDuringRebuildDoesNothing();
     void fpsDiagnostic();
     void pressReleaseAndDoubleClickSignals();
@@ -210,15 +209,30 @@ void tst_InputList::ordering()
     QCOMPARE(indexTexts(list), labels);
 }
 
-void tst_InputList::emptyDeviceShowsTip()
+void tst_InputList::emptiedListShowsTip_data()
 {
-    addInput(1);
+    QTest::addColumn<bool>("deviceGone"); // else the device is there, without inputs
+    QTest::newRow("the device has no input left") << false;
+    QTest::newRow("the device expired") << true;
+}
+
+void tst_InputList::emptiedListShowsTip()
+{
+    QFETCH(bool, deviceGone);
+    addInputs({1u, 2u});
+    const auto weak = weakDevice();
     ShownList list;
-    QCOMPARE(list.itemCount(), 1);
-    device()->removeInput(1);
-    list.initListWidgetItem(weakDevice());
+    QCOMPARE(list.itemCount(), 2);
+    if (deviceGone) {
+        Vireo::Fixture::removeActiveDevice();
+    } else {
+        device()->removeInput(1);
+        device()->removeInput(2);
+    }
+    list.initListWidgetItem(weak);
     QCOMPARE(list.itemCount(), 0);
-    QCOMPARE(list.hiddenContentButtonCount(), 1);
+    QCOMPARE(list.hiddenContentButtonCount(), 2);
+    QCOMPARE(list.currentDevice().expired(), deviceGone);
     QLabel* tip = tipLabel(list, InputTip);
     QVERIFY(tip);
     QTRY_VERIFY(tip->isVisible());
@@ -228,20 +242,6 @@ void tst_InputList::tipIsSetAtConstruction()
 {
     InputDetailVListWidget list;
     QVERIFY2(tipLabel(list, InputTip), "an empty list must not show an empty tip");
-}
-
-void tst_InputList::expiredDeviceEmptiesList()
-{
-    addInputs({1u, 2u});
-    InputDetailVListWidget list;
-    auto weak = weakDevice();
-    list.initListWidgetItem(weak);
-    QCOMPARE(list.itemCount(), 2);
-    Vireo::Fixture::removeActiveDevice();
-    list.initListWidgetItem(weak);
-    QCOMPARE(list.itemCount(), 0);
-    QCOMPARE(list.hiddenContentButtonCount(), 2);
-    QVERIFY(list.currentDevice().expired());
 }
 
 void tst_InputList::unchangedRebuildCreatesNoWidget()
@@ -467,49 +467,35 @@ void tst_InputList::longNameIsElided()
     QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= 125);
 }
 
+// A rebuild that hides two buttons and hands a new callback: the refresh reads each shown button
+// once, through the new callback only (the reused buttons take it too).
 void tst_InputList::videoRefreshReadsEachShownButtonOnce()
 {
     addInputs({1u, 2u, 3u, 4u, 5u});
+    int firstCalls = 0;
     QList<quint32> reads;
     InputDetailVListWidget list;
-    auto callback = [&reads](std::weak_ptr<Input> input, QImage& frame, bool) {
+    list.initListWidgetItem(weakDevice(), [&firstCalls](std::weak_ptr<Input>, QImage&, bool) {
+        ++firstCalls;
+        return true;
+    });
+    device()->setInputListed(4, false);
+    device()->setInputListed(5, false);
+    list.initListWidgetItem(weakDevice(), [&reads](std::weak_ptr<Input> input, QImage& frame, bool) {
         if (auto in = input.lock())
             reads << in->interfaceId();
         frame = QImage(4, 4, QImage::Format_RGB32);
         frame.fill(Qt::red);
         return true;
-    };
-    list.initListWidgetItem(weakDevice(), callback);
-    device()->setInputListed(4, false);
-    device()->setInputListed(5, false);
-    list.initListWidgetItem(weakDevice(), callback);
+    });
 
+    firstCalls = 0;
     reads.clear();
     list.updateInputVideo();
+    QCOMPARE(firstCalls, 0);
     QCOMPARE(reads, (QList<quint32> {1, 2, 3}));
     auto* video = buttonsOf(list).value(0)->findChild<Vireo::Widgets::VideoPreviewWidget*>();
     QCOMPARE(video->getVideoFrame().pixelColor(0, 0), QColor(Qt::red));
-}
-
-void tst_InputList::reusedButtonsTakeTheCurrentCallback()
-{
-    addInputs({1u, 2u});
-    int first = 0;
-    int second = 0;
-    InputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), [&first](std::weak_ptr<Input>, QImage&, bool) {
-        ++first;
-        return true;
-    });
-    list.initListWidgetItem(weakDevice(), [&second](std::weak_ptr<Input>, QImage&, bool) {
-        ++second;
-        return true;
-    });
-    first = 0;
-    second = 0;
-    list.updateInputVideo();
-    QCOMPARE(first, 0);
-    QCOMPARE(second, 2);
 }
 
 void tst_InputList::videoRefreshDuringRebuildDoesNothing()
