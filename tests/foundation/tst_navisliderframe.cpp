@@ -298,8 +298,6 @@ private slots:
     void build_data();
     void build();
     void naviButtons();
-    void tipAndSeparators_data();
-    void tipAndSeparators();
     void addInsertMove();
     void insertIndexRange_data();
     void insertIndexRange();
@@ -405,6 +403,21 @@ void tst_NaviSliderFrame::build()
     QVERIFY(tipsLabel->isVisible());
     QVERIFY(!prev->isEnabled());
     QVERIFY(!next->isEnabled());
+
+    // A first button hides the tip and sizes the separators across the strip; clear() shows it again.
+    auto* tips = strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"));
+    strip.addContentButton(new ItemButton(QStringLiteral("first")), true);
+    QVERIFY(tips->isHidden());
+    if (orientation == Qt::Horizontal) {
+        QCOMPARE(line(&strip, "NaviSliderLeftLine")->maximumHeight(), ButtonHeight);
+        QCOMPARE(line(&strip, "NaviSliderRightLine")->maximumHeight(), ButtonHeight);
+    } else {
+        QCOMPARE(line(&strip, "NaviSliderTopLine")->maximumWidth(), ButtonWidth);
+        QCOMPARE(line(&strip, "NaviSliderBottomLine")->maximumWidth(), ButtonWidth);
+    }
+    strip.clear();
+    QVERIFY(tips->isVisible());
+    QCOMPARE(strip.itemCount(), 0);
 }
 
 void tst_NaviSliderFrame::naviButtons()
@@ -446,33 +459,6 @@ void tst_NaviSliderFrame::naviButtons()
     strip.setContentFrameProperty("isSpecial", true);
     QVERIFY(strip.contentScrollArea()->property("isSpecial").toBool());
     QVERIFY(strip.contentScrollArea()->widget()->property("isSpecial").toBool());
-}
-
-void tst_NaviSliderFrame::tipAndSeparators_data()
-{
-    orientationRows();
-}
-
-void tst_NaviSliderFrame::tipAndSeparators()
-{
-    QFETCH(Qt::Orientation, orientation);
-    TestStrip strip(orientation);
-    strip.show();
-    auto* tips = strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"));
-    QVERIFY(tips->isVisible());
-
-    strip.addContentButton(new ItemButton(QStringLiteral("first")), true);
-    QVERIFY(tips->isHidden());
-    if (orientation == Qt::Horizontal) {
-        QCOMPARE(line(&strip, "NaviSliderLeftLine")->maximumHeight(), ButtonHeight);
-        QCOMPARE(line(&strip, "NaviSliderRightLine")->maximumHeight(), ButtonHeight);
-    } else {
-        QCOMPARE(line(&strip, "NaviSliderTopLine")->maximumWidth(), ButtonWidth);
-        QCOMPARE(line(&strip, "NaviSliderBottomLine")->maximumWidth(), ButtonWidth);
-    }
-    strip.clear();
-    QVERIFY(tips->isVisible());
-    QCOMPARE(strip.itemCount(), 0);
 }
 
 void tst_NaviSliderFrame::addInsertMove()
