@@ -152,15 +152,13 @@ private slots:
     void vanishingBetweenPressMoveRelease_data();
     void vanishingBetweenPressMoveRelease();
 
-    void addCutLayerAfterItsFill();
-    void addExistingLayerRefreshesIt();
+    void addPlacesNewAndRefreshesShownLayers();
     void addRefusesWhatTheRebuildRefuses_data();
     void addRefusesWhatTheRebuildRefuses();
     void addWarnings_data();
     void addWarnings();
     void removeHidesTheButton();
     void removeCheckedLayerChecksNoOther();
-    void removeForAnotherScreenIsSilent();
 
     void multiViewerForm();
     void multiViewerClickSelects();
@@ -620,7 +618,7 @@ void tst_LayerList::vanishingBetweenPressMoveRelease()
     QCOMPARE(list.itemCount(), 1); // until the host reports the change
 }
 
-void tst_LayerList::addCutLayerAfterItsFill()
+void tst_LayerList::addPlacesNewAndRefreshesShownLayers()
 {
     screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
@@ -636,17 +634,13 @@ void tst_LayerList::addCutLayerAfterItsFill()
     Layer& d = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "D");
     list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, d.layerId()));
     QCOMPARE(names(list), QStringList({"A", "B", "Cut-Cut B", "C", "D"}));
-    QVERIFY(Fixture::commandLog().isEmpty());
-}
 
-void tst_LayerList::addExistingLayerRefreshesIt()
-{
-    Layer& a = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    SampleList list(m_screen);
-    a.setName("renamed");
+    // A layer the list shows already: its button shows the model again, no second one is made.
+    screen().findLayer(LayerEnum::PGM, 1).lock()->setName("renamed");
     list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, 1));
-    QCOMPARE(names(list), QStringList({"renamed"}));
-    QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 1);
+    QCOMPARE(names(list), QStringList({"renamed", "B", "Cut-Cut B", "C", "D"}));
+    QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 5);
+    QVERIFY(Fixture::commandLog().isEmpty());
 }
 
 void tst_LayerList::addRefusesWhatTheRebuildRefuses_data()
@@ -749,6 +743,12 @@ void tst_LayerList::removeHidesTheButton()
     SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "Fill-B", "Cut-Cut B"}));
 
+    // A removal reported for another screen, or for none, changes nothing.
+    Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
+    list.removeLayerBaseFromModel(other.weak_from_this(), screen().findLayer(LayerEnum::PGM, 1));
+    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen().findLayer(LayerEnum::PGM, 1));
+    QCOMPARE(names(list), QStringList({"A", "Fill-B", "Cut-Cut B"}));
+
     // Reported after the model dropped the layer (and its cut layer with it).
     std::weak_ptr<Layer> removed = screen().findLayer(LayerEnum::PGM, 2);
     QVERIFY(screen().removeLayer(LayerEnum::PGM, 2));
@@ -771,16 +771,6 @@ void tst_LayerList::removeCheckedLayerChecksNoOther()
     list.removeLayerBaseFromModel(m_screen, removed);
     QCOMPARE(names(list), QStringList({"B", "C"}));
     QCOMPARE(checkedNames(list), QStringList({"B"}));
-}
-
-void tst_LayerList::removeForAnotherScreenIsSilent()
-{
-    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
-    SampleList list(m_screen);
-    list.removeLayerBaseFromModel(other.weak_from_this(), screen().findLayer(LayerEnum::PGM, 1));
-    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen().findLayer(LayerEnum::PGM, 1));
-    QCOMPARE(names(list), QStringList({"A"}));
 }
 
 void tst_LayerList::multiViewerForm()
