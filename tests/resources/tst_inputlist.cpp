@@ -156,7 +156,6 @@ private slots:
     void signalStates();
     void disabledLookByWorkMode_data();
     void disabledLookByWorkMode();
-    void expiredInputEmptiesButton();
     void signalLookFollowsEveryChange();
     void videoRefreshReadsEachShownButtonOnce();
     void videoRefreshDuringRebuildDoesNothing();
@@ -406,26 +405,8 @@ void tst_InputList::disabledLookByWorkMode()
     QVERIFY(labelWith(button, "isInterfaceName")->isEnabled());
 }
 
-void tst_InputList::expiredInputEmptiesButton()
-{
-    addInput(4, true, QStringLiteral("Gone soon"));
-    BuiltList list;
-    InputListContentButton* button = buttonsOf(list).value(0);
-    QVERIFY(button);
-    device()->removeInput(4);
-    button->updateUIFromData();
-    QCOMPARE(button->inputKeyNo(), 0xFFFFFFFFu);
-    QCOMPARE(labelWith(button, "isInterfaceKeyNo")->text(), QString());
-    QCOMPARE(labelWith(button, "isInterfaceName")->toolTip(), QString());
-    QCOMPARE(signalLabel(button)->text(), QString());
-    QCOMPARE(signalLabel(button)->property("isSignalStatus").toString(), QStringLiteral("unSignal"));
-    QVERIFY(!labelWith(button, "isInterfaceName")->property("isHasSignal").toBool());
-    button->retranslateUi();
-    QCOMPARE(signalLabel(button)->text(), QString());
-}
-
-// One button through every signal look and back, as updates and reuse take it: the labels'
-// properties must follow each change, not only the first.
+// One button through every signal look and back, as updates and reuse take it, until its input
+// goes: the labels' properties must follow each change, not only the first.
 void tst_InputList::signalLookFollowsEveryChange()
 {
     Input& input = addInput(3, true, QStringLiteral("Camera"));
@@ -452,6 +433,17 @@ void tst_InputList::signalLookFollowsEveryChange()
     expectLook("unSignal", false);
     button->setInput(weakDevice(), device()->findInput(3));
     expectLook("signal", true);
+
+    // The input removed from the device: the button empties, and a retranslation keeps it empty.
+    device()->removeInput(3);
+    button->updateUIFromData();
+    expectLook("unSignal", false);
+    QCOMPARE(button->inputKeyNo(), 0xFFFFFFFFu);
+    QCOMPARE(labelWith(button, "isInterfaceKeyNo")->text(), QString());
+    QCOMPARE(labelWith(button, "isInterfaceName")->toolTip(), QString());
+    QCOMPARE(signalLabel(button)->text(), QString());
+    button->retranslateUi();
+    QCOMPARE(signalLabel(button)->text(), QString());
 }
 
 // A rebuild that hides two buttons and hands a new callback: the refresh reads each shown button
