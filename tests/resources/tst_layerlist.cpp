@@ -129,7 +129,6 @@ private slots:
     void ordering_data();
     void ordering();
     void sampleButtonLook();
-    void longNameIsElided();
     void selectionFromRebuild();
     void selectionFromModel();
     void selectionForAnotherScreenUnchecksAll();
@@ -233,6 +232,8 @@ void tst_LayerList::ordering()
 void tst_LayerList::sampleButtonLook()
 {
     screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    const QString longName = QStringLiteral("A very long layer name that never fits the button");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, longName);
     SampleList list(m_screen);
     auto* button = qobject_cast<LayerBaseSampleContentButton*>(shownButtons(list).value(0));
     QVERIFY(button);
@@ -247,17 +248,12 @@ void tst_LayerList::sampleButtonLook()
     button->setChecked(true);
     QCOMPARE(label->property("isChecked").toBool(), true);
     QCOMPARE(list.orientation(), Qt::Vertical);
-}
 
-void tst_LayerList::longNameIsElided()
-{
-    const QString longName = QStringLiteral("A very long layer name that never fits the button");
-    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, longName);
-    SampleList list(m_screen);
-    auto* button = shownButtons(list).value(0);
-    QVERIFY(nameOf(button).endsWith(QChar(0x2026)));
-    QVERIFY(nameOf(button).size() < longName.size());
-    QCOMPARE(button->toolTip(), longName);
+    // A long name is cut with an ellipsis; the tool tip has it whole.
+    auto* longButton = shownButtons(list).value(1);
+    QVERIFY(nameOf(longButton).endsWith(QChar(0x2026)));
+    QVERIFY(nameOf(longButton).size() < longName.size());
+    QCOMPARE(longButton->toolTip(), longName);
 }
 
 void tst_LayerList::selectionFromRebuild()
