@@ -306,8 +306,7 @@ private slots:
     void removeRecheckRule();
     void clearDeletesButtons();
     void activation();
-    void hideIntoCacheAndTakeBack();
-    void hideAllVisibility();
+    void hideInPlaceOrIntoCache();
     void arrowsStepToEnds_data();
     void arrowsStepToEnds();
     void prevScrollsBackCutAndWhole();
@@ -673,11 +672,27 @@ void tst_NaviSliderFrame::activation()
     QCOMPARE(toggled.at(0).at(0).value<QAbstractButton*>(), buttons.at(1));
 }
 
-void tst_NaviSliderFrame::hideIntoCacheAndTakeBack()
+void tst_NaviSliderFrame::hideInPlaceOrIntoCache()
 {
     TestStrip strip(Qt::Horizontal);
     strip.show();
     const QList<QToolButton*> buttons = addButtons(strip, 3);
+
+    // Hidden in place, the buttons stay content and are unchecked; shown again, each is checked in
+    // turn, so that the exclusive group keeps the last.
+    strip.setActivatedItem(0);
+    strip.contentButtonsHide(false);
+    for (QToolButton* button : buttons) {
+        QVERIFY(button->isHidden());
+        QVERIFY(!button->isChecked());
+    }
+    QCOMPARE(strip.itemCount(), 3);
+    strip.contentButtonsHide(true);
+    for (QToolButton* button : buttons)
+        QVERIFY(!button->isHidden());
+    QCOMPARE(strip.getCheckedButtons(), (QList<QAbstractButton*> {buttons.at(2)}));
+
+    // Into the cache: out of the strip, emptied by the subclass, handed back in order.
     strip.setActivatedItem(2);
     strip.contentButtonsHide(buttons.at(2));
     QCOMPARE(strip.resetButtons, (QList<QToolButton*> {buttons.at(2)}));
@@ -700,23 +715,6 @@ void tst_NaviSliderFrame::hideIntoCacheAndTakeBack()
 
     for (QToolButton* cached : {buttons.at(2), buttons.at(0), buttons.at(1), static_cast<QToolButton*>(nullptr)})
         QCOMPARE(strip.takeFirstHideContentButton(), cached);
-}
-
-void tst_NaviSliderFrame::hideAllVisibility()
-{
-    TestStrip strip(Qt::Horizontal);
-    const QList<QToolButton*> buttons = addButtons(strip, 3);
-    strip.setActivatedItem(0);
-    strip.contentButtonsHide(false);
-    for (QToolButton* button : buttons) {
-        QVERIFY(button->isHidden());
-        QVERIFY(!button->isChecked());
-    }
-    QCOMPARE(strip.itemCount(), 3);
-    strip.contentButtonsHide(true);
-    for (QToolButton* button : buttons)
-        QVERIFY(!button->isHidden());
-    QCOMPARE(strip.getCheckedButtons().size(), 1);
 }
 
 void tst_NaviSliderFrame::arrowsStepToEnds_data()
