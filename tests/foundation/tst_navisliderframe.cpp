@@ -735,12 +735,14 @@ void tst_NaviSliderFrame::arrowsStepToEnds()
     QToolButton* next = naviButton(strip.get(), NaviSliderFrame::Next);
     QFrame* startLine = line(strip.get(), orientation == Qt::Horizontal ? "NaviSliderLeftLine" : "NaviSliderTopLine");
     QFrame* endLine = line(strip.get(), orientation == Qt::Horizontal ? "NaviSliderRightLine" : "NaviSliderBottomLine");
+    // At the start only "next" works and only the end's separator shows; at the end the reverse.
+    const auto checkEnds = [&](bool atStart, const char* where) {
+        QVERIFY2(prev->isEnabled() != atStart && next->isEnabled() == atStart, where);
+        QVERIFY2(startLine->isHidden() == atStart && endLine->isHidden() != atStart, where);
+    };
     QScrollBar* bar = alongBar(strip.get());
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!prev->isEnabled());
-    QVERIFY(next->isEnabled());
-    QVERIFY(startLine->isHidden());
-    QVERIFY(!endLine->isHidden());
+    checkEnds(true, "before any click");
     QVERIFY(bar->maximum() > 0);
 
     // Each "next" brings the following button to the leading edge, until the end.
@@ -752,10 +754,7 @@ void tst_NaviSliderFrame::arrowsStepToEnds()
     }
     QVERIFY(clicks < 10);
     QCOMPARE(bar->value(), bar->maximum());
-    QVERIFY(!next->isEnabled());
-    QVERIFY(prev->isEnabled());
-    QVERIFY(!startLine->isHidden());
-    QVERIFY(endLine->isHidden());
+    checkEnds(false, "after the last next");
 
     // "previous" always moves back until the start.
     clicks = 0;
@@ -767,9 +766,7 @@ void tst_NaviSliderFrame::arrowsStepToEnds()
     }
     QVERIFY(clicks < 12);
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!prev->isEnabled());
-    QVERIFY(next->isEnabled());
-    QVERIFY(startLine->isHidden());
+    checkEnds(true, "after the last previous");
 }
 
 void tst_NaviSliderFrame::prevScrollsBackCutAndWhole()
