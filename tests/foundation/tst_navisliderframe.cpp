@@ -298,8 +298,6 @@ private slots:
     void build_data();
     void build();
     void naviButtons();
-    void tipAndSeparators_data();
-    void tipAndSeparators();
     void addInsertMove();
     void insertIndexRange_data();
     void insertIndexRange();
@@ -308,8 +306,7 @@ private slots:
     void removeRecheckRule();
     void clearDeletesButtons();
     void activation();
-    void hideIntoCacheAndTakeBack();
-    void hideAllVisibility();
+    void hideInPlaceOrIntoCache();
     void arrowsStepToEnds_data();
     void arrowsStepToEnds();
     void prevScrollsBackCutAndWhole();
@@ -325,8 +322,8 @@ private slots:
     void mouseBookkeeping();
     void rebuildReusesAndCaches();
     void rebuildRepaintsWhatIsInView();
+    void rebuildResizesOnce_data();
     void rebuildResizesOnce();
-    void rebuildDeferredResizeRunsAtScopeEnd();
     void rebuildKeepsKindsApart();
     void rebuildScopeFlagsAndSignals();
     void placeOutsideScopeAppends();
@@ -405,6 +402,21 @@ void tst_NaviSliderFrame::build()
     QVERIFY(tipsLabel->isVisible());
     QVERIFY(!prev->isEnabled());
     QVERIFY(!next->isEnabled());
+
+    // A first button hides the tip and sizes the separators across the strip; clear() shows it again.
+    auto* tips = strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"));
+    strip.addContentButton(new ItemButton(QStringLiteral("first")), true);
+    QVERIFY(tips->isHidden());
+    if (orientation == Qt::Horizontal) {
+        QCOMPARE(line(&strip, "NaviSliderLeftLine")->maximumHeight(), ButtonHeight);
+        QCOMPARE(line(&strip, "NaviSliderRightLine")->maximumHeight(), ButtonHeight);
+    } else {
+        QCOMPARE(line(&strip, "NaviSliderTopLine")->maximumWidth(), ButtonWidth);
+        QCOMPARE(line(&strip, "NaviSliderBottomLine")->maximumWidth(), ButtonWidth);
+    }
+    strip.clear();
+    QVERIFY(tips->isVisible());
+    QCOMPARE(strip.itemCount(), 0);
 }
 
 void tst_NaviSliderFrame::naviButtons()
@@ -446,33 +458,6 @@ void tst_NaviSliderFrame::naviButtons()
     strip.setContentFrameProperty("isSpecial", true);
     QVERIFY(strip.contentScrollArea()->property("isSpecial").toBool());
     QVERIFY(strip.contentScrollArea()->widget()->property("isSpecial").toBool());
-}
-
-void tst_NaviSliderFrame::tipAndSeparators_data()
-{
-    orientationRows();
-}
-
-void tst_NaviSliderFrame::tipAndSeparators()
-{
-    QFETCH(Qt::Orientation, orientation);
-    TestStrip strip(orientation);
-    strip.show();
-    auto* tips = strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"));
-    QVERIFY(tips->isVisible());
-
-    strip.addContentButton(new ItemButton(QStringLiteral("first")), true);
-    QVERIFY(tips->isHidden());
-    if (orientation == Qt::Horizontal) {
-        QCOMPARE(line(&strip, "NaviSliderLeftLine")->maximumHeight(), ButtonHeight);
-        QCOMPARE(line(&strip, "NaviSliderRightLine")->maximumHeight(), ButtonHeight);
-    } else {
-        QCOMPARE(line(&strip, "NaviSliderTopLine")->maximumWidth(), ButtonWidth);
-        QCOMPARE(line(&strip, "NaviSliderBottomLine")->maximumWidth(), ButtonWidth);
-    }
-    strip.clear();
-    QVERIFY(tips->isVisible());
-    QCOMPARE(strip.itemCount(), 0);
 }
 
 void tst_NaviSliderFrame::addInsertMove()
@@ -687,11 +672,27 @@ void tst_NaviSliderFrame::activation()
     QCOMPARE(toggled.at(0).at(0).value<QAbstractButton*>(), buttons.at(1));
 }
 
-void tst_NaviSliderFrame::hideIntoCacheAndTakeBack()
+void tst_NaviSliderFrame::hideInPlaceOrIntoCache()
 {
     TestStrip strip(Qt::Horizontal);
     strip.show();
     const QList<QToolButton*> buttons = addButtons(strip, 3);
+
+    // Hidden in place, the buttons stay content and are unchecked; shown again, each is checked in
+    // turn, so that the exclusive group keeps the last.
+    strip.setActivatedItem(0);
+    strip.contentButtonsHide(false);
+    for (QToolButton* button : buttons) {
+        QVERIFY(button->isHidden());
+        QVERIFY(!button->isChecked());
+    }
+    QCOMPARE(strip.itemCount(), 3);
+    strip.contentButtonsHide(true);
+    for (QToolButton* button : buttons)
+        QVERIFY(!button->isHidden());
+    QCOMPARE(strip.getCheckedButtons(), (QList<QAbstractButton*> {buttons.at(2)}));
+
+    // Into the cache: out of the strip, emptied by the subclass, handed back in order.
     strip.setActivatedItem(2);
     strip.contentButtonsHide(buttons.at(2));
     QCOMPARE(strip.resetButtons, (QList<QToolButton*> {buttons.at(2)}));
@@ -712,27 +713,8 @@ void tst_NaviSliderFrame::hideIntoCacheAndTakeBack()
     }
     QVERIFY(strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"))->isVisible());
 
-    QCOMPARE(strip.takeFirstHideContentButton(), buttons.at(2));
-    QCOMPARE(strip.takeFirstHideContentButton(), buttons.at(0));
-    QCOMPARE(strip.takeFirstHideContentButton(), buttons.at(1));
-    QCOMPARE(strip.takeFirstHideContentButton(), nullptr);
-}
-
-void tst_NaviSliderFrame::hideAllVisibility()
-{
-    TestStrip strip(Qt::Horizontal);
-    const QList<QToolButton*> buttons = addButtons(strip, 3);
-    strip.setActivatedItem(0);
-    strip.contentButtonsHide(false);
-    for (QToolButton* button : buttons) {
-        QVERIFY(button->isHidden());
-        QVERIFY(!button->isChecked());
-    }
-    QCOMPARE(strip.itemCount(), 3);
-    strip.contentButtonsHide(true);
-    for (QToolButton* button : buttons)
-        QVERIFY(!button->isHidden());
-    QCOMPARE(strip.getCheckedButtons().size(), 1);
+    for (QToolButton* cached : {buttons.at(2), buttons.at(0), buttons.at(1), static_cast<QToolButton*>(nullptr)})
+        QCOMPARE(strip.takeFirstHideContentButton(), cached);
 }
 
 void tst_NaviSliderFrame::arrowsStepToEnds_data()
@@ -753,12 +735,14 @@ void tst_NaviSliderFrame::arrowsStepToEnds()
     QToolButton* next = naviButton(strip.get(), NaviSliderFrame::Next);
     QFrame* startLine = line(strip.get(), orientation == Qt::Horizontal ? "NaviSliderLeftLine" : "NaviSliderTopLine");
     QFrame* endLine = line(strip.get(), orientation == Qt::Horizontal ? "NaviSliderRightLine" : "NaviSliderBottomLine");
+    // At the start only "next" works and only the end's separator shows; at the end the reverse.
+    const auto checkEnds = [&](bool atStart, const char* where) {
+        QVERIFY2(prev->isEnabled() != atStart && next->isEnabled() == atStart, where);
+        QVERIFY2(startLine->isHidden() == atStart && endLine->isHidden() != atStart, where);
+    };
     QScrollBar* bar = alongBar(strip.get());
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!prev->isEnabled());
-    QVERIFY(next->isEnabled());
-    QVERIFY(startLine->isHidden());
-    QVERIFY(!endLine->isHidden());
+    checkEnds(true, "before any click");
     QVERIFY(bar->maximum() > 0);
 
     // Each "next" brings the following button to the leading edge, until the end.
@@ -770,10 +754,7 @@ void tst_NaviSliderFrame::arrowsStepToEnds()
     }
     QVERIFY(clicks < 10);
     QCOMPARE(bar->value(), bar->maximum());
-    QVERIFY(!next->isEnabled());
-    QVERIFY(prev->isEnabled());
-    QVERIFY(!startLine->isHidden());
-    QVERIFY(endLine->isHidden());
+    checkEnds(false, "after the last next");
 
     // "previous" always moves back until the start.
     clicks = 0;
@@ -785,9 +766,7 @@ void tst_NaviSliderFrame::arrowsStepToEnds()
     }
     QVERIFY(clicks < 12);
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!prev->isEnabled());
-    QVERIFY(next->isEnabled());
-    QVERIFY(startLine->isHidden());
+    checkEnds(true, "after the last previous");
 }
 
 void tst_NaviSliderFrame::prevScrollsBackCutAndWhole()
@@ -1102,32 +1081,35 @@ void tst_NaviSliderFrame::rebuildReusesAndCaches()
     QVERIFY(strip.findChild<QFrame*>(QStringLiteral("NaviSliderTipsFrame"))->isVisible());
 }
 
-void tst_NaviSliderFrame::rebuildResizesOnce()
+void tst_NaviSliderFrame::rebuildResizesOnce_data()
 {
-    TestStrip strip(Qt::Horizontal);
-    showWithoutBars(strip);
-    strip.rebuild(names(40));
-    strip.resizeCount = 0;
-    strip.rebuild(names(10));
-    QCOMPARE(strip.resizeCount, 1);
-    strip.resizeCount = 0;
-    strip.rebuild(names(60));
-    QCOMPARE(strip.resizeCount, 1);
-    QCOMPARE(strip.contentScrollArea()->widget()->width(), 60 * ButtonWidth + 59 * 10 + 20);
+    QTest::addColumn<bool>("deferred"); // the rebuild leaves the resize to the end of its scope
+    QTest::addColumn<QList<int>>("counts"); // one rebuild per count, in turn
+    QTest::newRow("final resize, shrink then grow") << false << QList<int> {40, 10, 60};
+    QTest::newRow("resize deferred to the scope end") << true << QList<int> {8, 3};
 }
 
-void tst_NaviSliderFrame::rebuildDeferredResizeRunsAtScopeEnd()
+// However many buttons a rebuild places, resized or not as it goes, the strip resizes its content
+// once, and to the buttons it holds; the surplus waits in the cache.
+void tst_NaviSliderFrame::rebuildResizesOnce()
 {
+    QFETCH(bool, deferred);
+    QFETCH(QList<int>, counts);
     TestStrip strip(Qt::Horizontal);
     showWithoutBars(strip);
-    strip.resizeCount = 0;
-    strip.rebuildWithoutFinalResize(8);
-    QCOMPARE(strip.resizeCount, 1);
-    QCOMPARE(strip.contentScrollArea()->widget()->width(), 8 * ButtonWidth + 7 * 10 + 20);
-    strip.resizeCount = 0;
-    strip.rebuildWithoutFinalResize(3);
-    QCOMPARE(strip.resizeCount, 1);
-    QCOMPARE(strip.hiddenContentButtonCount(), 5);
+    int most = 0;
+    for (int count : counts) {
+        strip.resizeCount = 0;
+        if (deferred)
+            strip.rebuildWithoutFinalResize(count);
+        else
+            strip.rebuild(names(count));
+        most = qMax(most, count);
+        const QByteArray step = "rebuild of " + QByteArray::number(count);
+        QVERIFY2(strip.resizeCount == 1, step);
+        QVERIFY2(strip.contentScrollArea()->widget()->width() == count * ButtonWidth + (count - 1) * 10 + 20, step);
+        QVERIFY2(strip.hiddenContentButtonCount() == most - count, step);
+    }
 }
 
 void tst_NaviSliderFrame::rebuildKeepsKindsApart()

@@ -146,22 +146,18 @@ private slots:
 
     void ordering_data();
     void ordering();
-    void emptyDeviceShowsTip();
+    void emptiedListShowsTip_data();
+    void emptiedListShowsTip();
     void tipIsSetAtConstruction();
-    void expiredDeviceEmptiesList();
     void unchangedRebuildCreatesNoWidget();
     void shrinkHidesThenReuses();
     void reusedButtonsAreNotConnectedTwice();
     void signalStates_data();
     void signalStates();
-    void retranslateKeepsSignalTexts();
     void disabledLookByWorkMode_data();
     void disabledLookByWorkMode();
-    void expiredInputEmptiesButton();
     void signalLookFollowsEveryChange();
-    void longNameIsElided();
     void videoRefreshReadsEachShownButtonOnce();
-    void reusedButtonsTakeTheCurrentCallback();
     void videoRefreshDuringRebuildDoesNothing();
     void fpsDiagnostic();
     void pressReleaseAndDoubleClickSignals();
@@ -210,15 +206,30 @@ void tst_InputList::ordering()
     QCOMPARE(indexTexts(list), labels);
 }
 
-void tst_InputList::emptyDeviceShowsTip()
+void tst_InputList::emptiedListShowsTip_data()
 {
-    addInput(1);
+    QTest::addColumn<bool>("deviceGone"); // else the device is there, without inputs
+    QTest::newRow("the device has no input left") << false;
+    QTest::newRow("the device expired") << true;
+}
+
+void tst_InputList::emptiedListShowsTip()
+{
+    QFETCH(bool, deviceGone);
+    addInputs({1u, 2u});
+    const auto weak = weakDevice();
     ShownList list;
-    QCOMPARE(list.itemCount(), 1);
-    device()->removeInput(1);
-    list.initListWidgetItem(weakDevice());
+    QCOMPARE(list.itemCount(), 2);
+    if (deviceGone) {
+        Vireo::Fixture::removeActiveDevice();
+    } else {
+        device()->removeInput(1);
+        device()->removeInput(2);
+    }
+    list.initListWidgetItem(weak);
     QCOMPARE(list.itemCount(), 0);
-    QCOMPARE(list.hiddenContentButtonCount(), 1);
+    QCOMPARE(list.hiddenContentButtonCount(), 2);
+    QCOMPARE(list.currentDevice().expired(), deviceGone);
     QLabel* tip = tipLabel(list, InputTip);
     QVERIFY(tip);
     QTRY_VERIFY(tip->isVisible());
@@ -228,20 +239,6 @@ void tst_InputList::tipIsSetAtConstruction()
 {
     InputDetailVListWidget list;
     QVERIFY2(tipLabel(list, InputTip), "an empty list must not show an empty tip");
-}
-
-void tst_InputList::expiredDeviceEmptiesList()
-{
-    addInputs({1u, 2u});
-    InputDetailVListWidget list;
-    auto weak = weakDevice();
-    list.initListWidgetItem(weak);
-    QCOMPARE(list.itemCount(), 2);
-    Vireo::Fixture::removeActiveDevice();
-    list.initListWidgetItem(weak);
-    QCOMPARE(list.itemCount(), 0);
-    QCOMPARE(list.hiddenContentButtonCount(), 2);
-    QVERIFY(list.currentDevice().expired());
 }
 
 void tst_InputList::unchangedRebuildCreatesNoWidget()
@@ -310,14 +307,18 @@ void tst_InputList::signalStates_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("captureEnabled");
+    QTest::addColumn<QString>("name");
 
     const QString rate = Helper::formatFramerate(QSize(3840, 2160), 59.94f, true);
     const QString overloaded = QStringLiteral("Bandwidth Exceeded");
     const QString none = QStringLiteral("No Signal");
-    QTest::newRow("signal") << true << false << "signal" << rate << true;
-    QTest::newRow("overload") << true << true << "overLoad" << overloaded << false;
-    QTest::newRow("no signal") << false << false << "unSignal" << none << false;
-    QTest::newRow("no signal, overload flag") << false << true << "unSignal" << none << false;
+    const QString camera = QStringLiteral("Camera");
+    QTest::newRow("signal") << true << false << "signal" << rate << true << camera;
+    QTest::newRow("overload") << true << true << "overLoad" << overloaded << false << camera;
+    QTest::newRow("no signal") << false << false << "unSignal" << none << false << camera;
+    QTest::newRow("no signal, overload flag") << false << true << "unSignal" << none << false << camera;
+    QTest::newRow("signal, long name elided") << true << false << "signal" << rate << true
+                                              << "A very long input name that cannot fit in the name column at all";
 }
 
 void tst_InputList::signalStates()
@@ -327,8 +328,9 @@ void tst_InputList::signalStates()
     QFETCH(QString, status);
     QFETCH(QString, text);
     QFETCH(bool, captureEnabled);
+    QFETCH(QString, name);
 
-    Input& input = addInput(6, active, QStringLiteral("Camera"));
+    Input& input = addInput(6, active, name);
     input.setOverLoad(overLoad);
     input.setSignal(QSize(3840, 2160), 59.94f, true);
     input.setCapacity(Enum::Interface::_4K);
@@ -349,7 +351,13 @@ void tst_InputList::signalStates()
     QCOMPARE(labelWith(button, "isInterfaceKeyNo")->text(), QStringLiteral("7"));
     QCOMPARE(labelWith(button, "isInterfaceCapacity")->text(), Helper::interfaceCapacityString(Enum::Interface::_4K));
     QCOMPARE(labelWith(button, "isInterfaceType")->text(), input.connectorTypeName());
-    QCOMPARE(labelWith(button, "isInterfaceName")->toolTip(), QStringLiteral("Camera"));
+    // A name too long for its column is cut to it, a short one is shown whole; the tip has it all.
+    QLabel* nameLabel = labelWith(button, "isInterfaceName");
+    QCOMPARE(nameLabel->toolTip(), name);
+    const QFontMetrics metrics(nameLabel->font());
+    QCOMPARE(nameLabel->text() == name, metrics.horizontalAdvance(name) <= 125);
+    QVERIFY(!nameLabel->text().isEmpty());
+    QVERIFY(metrics.horizontalAdvance(nameLabel->text()) <= 125);
 
     QStringList slotTexts;
     for (QLabel* label : button->findChildren<QLabel*>()) {
@@ -358,20 +366,10 @@ void tst_InputList::signalStates()
     }
     QVERIFY(slotTexts.contains(QStringLiteral("S2-3")));
     QVERIFY(slotTexts.contains(input.connectorShortType()));
-}
 
-void tst_InputList::retranslateKeepsSignalTexts()
-{
-    addInput(1, false);
-    addInput(2, true).setOverLoad(true);
-    addInput(3, true);
-    BuiltList list;
+    // A retranslation shows the same signal text.
     list.retranslateUi();
-    QStringList texts;
-    for (InputListContentButton* button : buttonsOf(list))
-        texts << signalLabel(button)->text();
-    QCOMPARE(texts,
-        (QStringList {"Bandwidth Exceeded", Helper::formatFramerate(QSize(1920, 1080), 60.f, false), "No Signal"}));
+    QCOMPARE(signalLabel(button)->text(), text);
 }
 
 void tst_InputList::disabledLookByWorkMode_data()
@@ -407,26 +405,8 @@ void tst_InputList::disabledLookByWorkMode()
     QVERIFY(labelWith(button, "isInterfaceName")->isEnabled());
 }
 
-void tst_InputList::expiredInputEmptiesButton()
-{
-    addInput(4, true, QStringLiteral("Gone soon"));
-    BuiltList list;
-    InputListContentButton* button = buttonsOf(list).value(0);
-    QVERIFY(button);
-    device()->removeInput(4);
-    button->updateUIFromData();
-    QCOMPARE(button->inputKeyNo(), 0xFFFFFFFFu);
-    QCOMPARE(labelWith(button, "isInterfaceKeyNo")->text(), QString());
-    QCOMPARE(labelWith(button, "isInterfaceName")->toolTip(), QString());
-    QCOMPARE(signalLabel(button)->text(), QString());
-    QCOMPARE(signalLabel(button)->property("isSignalStatus").toString(), QStringLiteral("unSignal"));
-    QVERIFY(!labelWith(button, "isInterfaceName")->property("isHasSignal").toBool());
-    button->retranslateUi();
-    QCOMPARE(signalLabel(button)->text(), QString());
-}
-
-// One button through every signal look and back, as updates and reuse take it: the labels'
-// properties must follow each change, not only the first.
+// One button through every signal look and back, as updates and reuse take it, until its input
+// goes: the labels' properties must follow each change, not only the first.
 void tst_InputList::signalLookFollowsEveryChange()
 {
     Input& input = addInput(3, true, QStringLiteral("Camera"));
@@ -453,63 +433,48 @@ void tst_InputList::signalLookFollowsEveryChange()
     expectLook("unSignal", false);
     button->setInput(weakDevice(), device()->findInput(3));
     expectLook("signal", true);
+
+    // The input removed from the device: the button empties, and a retranslation keeps it empty.
+    device()->removeInput(3);
+    button->updateUIFromData();
+    expectLook("unSignal", false);
+    QCOMPARE(button->inputKeyNo(), 0xFFFFFFFFu);
+    QCOMPARE(labelWith(button, "isInterfaceKeyNo")->text(), QString());
+    QCOMPARE(labelWith(button, "isInterfaceName")->toolTip(), QString());
+    QCOMPARE(signalLabel(button)->text(), QString());
+    button->retranslateUi();
+    QCOMPARE(signalLabel(button)->text(), QString());
 }
 
-void tst_InputList::longNameIsElided()
-{
-    const QString name = QStringLiteral("A very long input name that cannot fit in the name column at all");
-    addInput(1, true, name);
-    BuiltList list;
-    QLabel* label = labelWith(buttonsOf(list).value(0), "isInterfaceName");
-    QCOMPARE(label->toolTip(), name);
-    QVERIFY(label->text() != name);
-    QVERIFY(!label->text().isEmpty());
-    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= 125);
-}
-
+// A rebuild that hides two buttons and hands a new callback: the refresh reads each shown button
+// once, through the new callback only (the reused buttons take it too).
 void tst_InputList::videoRefreshReadsEachShownButtonOnce()
 {
     addInputs({1u, 2u, 3u, 4u, 5u});
+    int firstCalls = 0;
     QList<quint32> reads;
     InputDetailVListWidget list;
-    auto callback = [&reads](std::weak_ptr<Input> input, QImage& frame, bool) {
+    list.initListWidgetItem(weakDevice(), [&firstCalls](std::weak_ptr<Input>, QImage&, bool) {
+        ++firstCalls;
+        return true;
+    });
+    device()->setInputListed(4, false);
+    device()->setInputListed(5, false);
+    list.initListWidgetItem(weakDevice(), [&reads](std::weak_ptr<Input> input, QImage& frame, bool) {
         if (auto in = input.lock())
             reads << in->interfaceId();
         frame = QImage(4, 4, QImage::Format_RGB32);
         frame.fill(Qt::red);
         return true;
-    };
-    list.initListWidgetItem(weakDevice(), callback);
-    device()->setInputListed(4, false);
-    device()->setInputListed(5, false);
-    list.initListWidgetItem(weakDevice(), callback);
+    });
 
+    firstCalls = 0;
     reads.clear();
     list.updateInputVideo();
+    QCOMPARE(firstCalls, 0);
     QCOMPARE(reads, (QList<quint32> {1, 2, 3}));
     auto* video = buttonsOf(list).value(0)->findChild<Vireo::Widgets::VideoPreviewWidget*>();
     QCOMPARE(video->getVideoFrame().pixelColor(0, 0), QColor(Qt::red));
-}
-
-void tst_InputList::reusedButtonsTakeTheCurrentCallback()
-{
-    addInputs({1u, 2u});
-    int first = 0;
-    int second = 0;
-    InputDetailVListWidget list;
-    list.initListWidgetItem(weakDevice(), [&first](std::weak_ptr<Input>, QImage&, bool) {
-        ++first;
-        return true;
-    });
-    list.initListWidgetItem(weakDevice(), [&second](std::weak_ptr<Input>, QImage&, bool) {
-        ++second;
-        return true;
-    });
-    first = 0;
-    second = 0;
-    list.updateInputVideo();
-    QCOMPARE(first, 0);
-    QCOMPARE(second, 2);
 }
 
 void tst_InputList::videoRefreshDuringRebuildDoesNothing()

@@ -129,7 +129,6 @@ private slots:
     void ordering_data();
     void ordering();
     void sampleButtonLook();
-    void longNameIsElided();
     void selectionFromRebuild();
     void selectionFromModel();
     void selectionForAnotherScreenUnchecksAll();
@@ -144,7 +143,6 @@ private slots:
     void pressAndReleaseSelect();
     void liveSelectionRoundTrip();
     void regularAndCutLayerOfOneNumberAreNotConfused();
-    void moveBetweenPressAndReleaseCancels();
     void releaseOffTheButtonClicksOnce_data();
     void releaseOffTheButtonClicksOnce();
     void rebindBetweenPressAndReleaseSelectsNothing_data();
@@ -152,15 +150,13 @@ private slots:
     void vanishingBetweenPressMoveRelease_data();
     void vanishingBetweenPressMoveRelease();
 
-    void addCutLayerAfterItsFill();
-    void addExistingLayerRefreshesIt();
+    void addPlacesNewAndRefreshesShownLayers();
     void addRefusesWhatTheRebuildRefuses_data();
     void addRefusesWhatTheRebuildRefuses();
     void addWarnings_data();
     void addWarnings();
     void removeHidesTheButton();
     void removeCheckedLayerChecksNoOther();
-    void removeForAnotherScreenIsSilent();
 
     void multiViewerForm();
     void multiViewerClickSelects();
@@ -235,6 +231,8 @@ void tst_LayerList::ordering()
 void tst_LayerList::sampleButtonLook()
 {
     screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
+    const QString longName = QStringLiteral("A very long layer name that never fits the button");
+    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, longName);
     SampleList list(m_screen);
     auto* button = qobject_cast<LayerBaseSampleContentButton*>(shownButtons(list).value(0));
     QVERIFY(button);
@@ -249,17 +247,12 @@ void tst_LayerList::sampleButtonLook()
     button->setChecked(true);
     QCOMPARE(label->property("isChecked").toBool(), true);
     QCOMPARE(list.orientation(), Qt::Vertical);
-}
 
-void tst_LayerList::longNameIsElided()
-{
-    const QString longName = QStringLiteral("A very long layer name that never fits the button");
-    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, longName);
-    SampleList list(m_screen);
-    auto* button = shownButtons(list).value(0);
-    QVERIFY(nameOf(button).endsWith(QChar(0x2026)));
-    QVERIFY(nameOf(button).size() < longName.size());
-    QCOMPARE(button->toolTip(), longName);
+    // A long name is cut with an ellipsis; the tool tip has it whole.
+    auto* longButton = shownButtons(list).value(1);
+    QVERIFY(nameOf(longButton).endsWith(QChar(0x2026)));
+    QVERIFY(nameOf(longButton).size() < longName.size());
+    QCOMPARE(longButton->toolTip(), longName);
 }
 
 void tst_LayerList::selectionFromRebuild()
@@ -404,16 +397,21 @@ void tst_LayerList::pressAndReleaseSelect_data()
 {
     QTest::addColumn<int>("pressed");
     QTest::addColumn<int>("released");
+    QTest::addColumn<int>("moveHeld"); // the buttons held by a move out of the strip in between; 0: no move
     QTest::addColumn<bool>("selects");
-    QTest::newRow("press 3, release 3") << 0 << 0 << true;
-    QTest::newRow("press 3, release 5") << 0 << 1 << false;
-    QTest::newRow("press 5, release 3") << 1 << 0 << false;
+    const int left = Qt::LeftButton;
+    QTest::newRow("press 3, release 3") << 0 << 0 << 0 << true;
+    QTest::newRow("press 3, release 5") << 0 << 1 << 0 << false;
+    QTest::newRow("press 5, release 3") << 1 << 0 << 0 << false;
+    QTest::newRow("press 3, move out, release 3: cancelled") << 0 << 0 << left << false;
+    QTest::newRow("press 3, right-button move, release 3") << 0 << 0 << int(left | Qt::RightButton) << true;
 }
 
 void tst_LayerList::pressAndReleaseSelect()
 {
     QFETCH(int, pressed);
     QFETCH(int, released);
+    QFETCH(int, moveHeld);
     QFETCH(bool, selects);
 
     screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
@@ -423,11 +421,14 @@ void tst_LayerList::pressAndReleaseSelect()
     const int ids[] = {3, 5};
 
     press(buttons.at(pressed));
+    if (moveHeld)
+        sendMouse(&list, QEvent::MouseMove, QPoint(-20, 10), Qt::NoButton, Qt::MouseButtons(moveHeld));
     release(buttons.at(released));
     if (selects)
         compareLog({layerSelected(1, {ids[released]})});
     else
         QVERIFY(Fixture::commandLog().isEmpty());
+    QVERIFY(list.findChildren<QDrag*>().isEmpty());
 }
 
 void tst_LayerList::liveSelectionRoundTrip()
@@ -475,25 +476,6 @@ void tst_LayerList::regularAndCutLayerOfOneNumberAreNotConfused()
 
     press(buttons.at(1));
     release(buttons.at(1));
-    compareLog({layerSelected(1, {3})});
-}
-
-void tst_LayerList::moveBetweenPressAndReleaseCancels()
-{
-    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 3, "three");
-    SampleList list(m_screen, Shown);
-    auto* button = shownButtons(list).at(0);
-
-    press(button);
-    moveOver(&list);
-    release(button);
-    QVERIFY(Fixture::commandLog().isEmpty());
-    QVERIFY(list.findChildren<QDrag*>().isEmpty());
-
-    // A right-button move does not reset the press.
-    press(button);
-    sendMouse(&list, QEvent::MouseMove, QPoint(-20, 10), Qt::NoButton, Qt::LeftButton | Qt::RightButton);
-    release(button);
     compareLog({layerSelected(1, {3})});
 }
 
@@ -620,7 +602,7 @@ void tst_LayerList::vanishingBetweenPressMoveRelease()
     QCOMPARE(list.itemCount(), 1); // until the host reports the change
 }
 
-void tst_LayerList::addCutLayerAfterItsFill()
+void tst_LayerList::addPlacesNewAndRefreshesShownLayers()
 {
     screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
     Layer& b = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 2, "B");
@@ -636,17 +618,13 @@ void tst_LayerList::addCutLayerAfterItsFill()
     Layer& d = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 4, "D");
     list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, d.layerId()));
     QCOMPARE(names(list), QStringList({"A", "B", "Cut-Cut B", "C", "D"}));
-    QVERIFY(Fixture::commandLog().isEmpty());
-}
 
-void tst_LayerList::addExistingLayerRefreshesIt()
-{
-    Layer& a = screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    SampleList list(m_screen);
-    a.setName("renamed");
+    // A layer the list shows already: its button shows the model again, no second one is made.
+    screen().findLayer(LayerEnum::PGM, 1).lock()->setName("renamed");
     list.addLayerBaseFromModel(m_screen, screen().findLayer(LayerEnum::PGM, 1));
-    QCOMPARE(names(list), QStringList({"renamed"}));
-    QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 1);
+    QCOMPARE(names(list), QStringList({"renamed", "B", "Cut-Cut B", "C", "D"}));
+    QCOMPARE(list.findChildren<LayerBaseListContentButton*>().size(), 5);
+    QVERIFY(Fixture::commandLog().isEmpty());
 }
 
 void tst_LayerList::addRefusesWhatTheRebuildRefuses_data()
@@ -749,6 +727,12 @@ void tst_LayerList::removeHidesTheButton()
     SampleList list(m_screen);
     QCOMPARE(names(list), QStringList({"A", "Fill-B", "Cut-Cut B"}));
 
+    // A removal reported for another screen, or for none, changes nothing.
+    Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
+    list.removeLayerBaseFromModel(other.weak_from_this(), screen().findLayer(LayerEnum::PGM, 1));
+    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen().findLayer(LayerEnum::PGM, 1));
+    QCOMPARE(names(list), QStringList({"A", "Fill-B", "Cut-Cut B"}));
+
     // Reported after the model dropped the layer (and its cut layer with it).
     std::weak_ptr<Layer> removed = screen().findLayer(LayerEnum::PGM, 2);
     QVERIFY(screen().removeLayer(LayerEnum::PGM, 2));
@@ -771,16 +755,6 @@ void tst_LayerList::removeCheckedLayerChecksNoOther()
     list.removeLayerBaseFromModel(m_screen, removed);
     QCOMPARE(names(list), QStringList({"B", "C"}));
     QCOMPARE(checkedNames(list), QStringList({"B"}));
-}
-
-void tst_LayerList::removeForAnotherScreenIsSilent()
-{
-    screen().addLayer(LayerEnum::PGM, LayerEnum::Regular, 1, "A");
-    Screen& other = m_device->addScreen(Enum::Screen::RegularScreen, 2, "Screen 2");
-    SampleList list(m_screen);
-    list.removeLayerBaseFromModel(other.weak_from_this(), screen().findLayer(LayerEnum::PGM, 1));
-    list.removeLayerBaseFromModel(std::weak_ptr<Screen>(), screen().findLayer(LayerEnum::PGM, 1));
-    QCOMPARE(names(list), QStringList({"A"}));
 }
 
 void tst_LayerList::multiViewerForm()

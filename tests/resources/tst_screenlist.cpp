@@ -221,7 +221,6 @@ private slots:
     void dragPayload();
     void dragPictureSize_data();
     void dragPictureSize();
-    void customDragHotSpotIsZero();
     void noDragWhen_data();
     void noDragWhen();
     void releaseClearsPress_data();
@@ -231,7 +230,6 @@ private slots:
     void pressedButtonGone();
     void buttonTexts_data();
     void buttonTexts();
-    void longNameIsElided();
     void buttonChildren();
     void expiredScreenEmptiesButton();
     void enableButton();
@@ -550,11 +548,14 @@ void tst_ScreenList::dragPayload_data()
     QTest::addColumn<int>("sceneMask");
     QTest::addColumn<int>("pressIndex");
     QTest::addColumn<QString>("sceneKey");
+    QTest::addColumn<bool>("custom");
 
-    QTest::newRow("program") << Regular << 3 << int(SceneType::AllSceneType) << 0 << PgmKey;
-    QTest::newRow("preview") << Regular << 3 << int(SceneType::AllSceneType) << 1 << PvwKey;
-    QTest::newRow("no scene") << AUX << 12 << int(SceneType::Invalid) << 0 << QString();
-    QTest::newRow("three digits") << MVR << 200 << int(SceneType::PGM) << 0 << PgmKey;
+    QTest::newRow("program") << Regular << 3 << int(SceneType::AllSceneType) << 0 << PgmKey << false;
+    QTest::newRow("preview") << Regular << 3 << int(SceneType::AllSceneType) << 1 << PvwKey << false;
+    QTest::newRow("no scene") << AUX << 12 << int(SceneType::Invalid) << 0 << QString() << false;
+    QTest::newRow("three digits") << MVR << 200 << int(SceneType::PGM) << 0 << PgmKey << false;
+    QTest::newRow("custom drag: no picture, zero hot spot")
+        << Regular << 1 << int(SceneType::PVW) << 0 << PvwKey << true;
 }
 
 void tst_ScreenList::dragPayload()
@@ -564,9 +565,11 @@ void tst_ScreenList::dragPayload()
     QFETCH(int, sceneMask);
     QFETCH(int, pressIndex);
     QFETCH(QString, sceneKey);
+    QFETCH(bool, custom);
 
     addScreen(type, quint8(number), 0, QStringLiteral("Main wall"));
     PlainScreenList list(Enum::Screen::AllScreenType, sceneMask);
+    list.setCustomDarg(custom);
     QVERIFY(list.showStrip());
 
     pressAndMoveOut(list, list.buttons().at(pressIndex));
@@ -584,8 +587,13 @@ void tst_ScreenList::dragPayload()
 
     const QByteArray hotSpot = mime->data(HotSpotKey);
     QCOMPARE(hotSpot.size(), 8);
-    QCOMPARE(drags.first()->hotSpot(), QPoint(75, 30)); // the centre of the 150 x 60 button's picture
-    QCOMPARE(hotSpot, QByteArray::fromHex("0000004b0000001e"));
+    QCOMPARE(drags.first()->pixmap().isNull(), custom);
+    if (custom) {
+        QCOMPARE(hotSpot, QByteArray(8, '\0'));
+    } else {
+        QCOMPARE(drags.first()->hotSpot(), QPoint(75, 30)); // the centre of the 150 x 60 button's picture
+        QCOMPARE(hotSpot, QByteArray::fromHex("0000004b0000001e"));
+    }
     QVERIFY(Vireo::Fixture::commandLog().isEmpty());
 }
 
@@ -628,22 +636,6 @@ void tst_ScreenList::dragPictureSize()
     QTest::ignoreMessage(QtWarningMsg, NoScreenWarning);
     sendMouse(&list, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(list.drags().size(), 1);
-}
-
-void tst_ScreenList::customDragHotSpotIsZero()
-{
-    addScreen(Regular, 1, 0);
-    PlainScreenList list;
-    list.setCustomDarg(true);
-    list.initListWidgetItem(activeDevice(), Regular, SceneType::PVW);
-    QVERIFY(list.showStrip());
-
-    pressAndMoveOut(list, list.buttons().first());
-    const auto drags = list.drags();
-    QCOMPARE(drags.size(), 1);
-    QVERIFY(drags.first()->pixmap().isNull());
-    QCOMPARE(drags.first()->mimeData()->data(HotSpotKey), QByteArray(8, '\0'));
-    QCOMPARE(drags.first()->mimeData()->data(PvwKey), QByteArray("1"));
 }
 
 void tst_ScreenList::noDragWhen_data()
@@ -797,6 +789,9 @@ void tst_ScreenList::buttonTexts_data()
     QTest::newRow("regular screen without outputs")
         << Regular << "Wall" << false << Helper::formatFramerate(QSize(1920, 1080), 0.f, false)
         << QStringList {"0 Layers", "0 Ouputs", "N/A"};
+    QTest::newRow("long name, elided") << Regular << "A very long screen name for the main LED wall of the hall"
+                                       << false << Helper::formatFramerate(QSize(1920, 1080), 0.f, false)
+                                       << QStringList {"0 Layers", "0 Ouputs", "N/A"};
 }
 
 void tst_ScreenList::buttonTexts()
@@ -827,27 +822,17 @@ void tst_ScreenList::buttonTexts()
     PlainScreenList list(type, SceneType::PGM);
     auto* button = list.buttons().first();
     QVERIFY(nameLabel(button));
-    QCOMPARE(nameLabel(button)->getText(), name);
+    // A name wider than the label is cut with an ellipsis; a short one is kept whole.
+    const QString shown = nameLabel(button)->getText();
+    const bool fits = QFontMetrics(nameLabel(button)->font()).horizontalAdvance(name) <= 125;
+    QCOMPARE(shown == name, fits);
+    QCOMPARE(shown.endsWith(QChar(0x2026)), !fits);
+    QVERIFY(QFontMetrics(nameLabel(button)->font()).horizontalAdvance(shown) <= 125);
+    QCOMPARE(button->geteElidedText(nameLabel(button)->font(), name, 125), shown);
     QCOMPARE(nameLabel(button)->toolTip(), name);
     QCOMPARE(nameLabel(button)->property("isAuxScreenName").toBool(), type == AUX);
     QCOMPARE(ratioLabel(button)->text(), ratio);
     QCOMPARE(contentTexts(button), contents);
-}
-
-void tst_ScreenList::longNameIsElided()
-{
-    const QString longName = QStringLiteral("A very long screen name for the main LED wall of the hall");
-    addScreen(Regular, 1, 0, longName);
-    PlainScreenList list(Regular, SceneType::PGM);
-    auto* name = nameLabel(list.buttons().first());
-    const QString shown = name->getText();
-    QVERIFY(shown != longName);
-    QVERIFY(shown.endsWith(QChar(0x2026)));
-    QVERIFY(QFontMetrics(name->font()).horizontalAdvance(shown) <= 125);
-    QCOMPARE(name->toolTip(), longName);
-
-    // A short name is kept whole.
-    QCOMPARE(list.buttons().first()->geteElidedText(name->font(), QStringLiteral("S1"), 125), QStringLiteral("S1"));
 }
 
 void tst_ScreenList::buttonChildren()
