@@ -569,6 +569,12 @@ void tst_NaviSliderFrame::badInputIsIgnored()
     unbuilt.clear();
     unbuilt.contentButtonsHide();
     unbuilt.contentFrameResize();
+    // A button in no group is not one of the (missing) group's buttons either.
+    unbuilt.removeItem(orphan);
+    unbuilt.contentButtonsHide(orphan);
+    unbuilt.moveContentButton(orphan, nullptr);
+    QCOMPARE(unbuilt.hiddenContentButtonCount(), 0);
+    QCOMPARE(unbuilt.getContentButtonID(orphan), -1);
     delete orphan;
 }
 
