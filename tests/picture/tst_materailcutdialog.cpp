@@ -114,6 +114,9 @@ void tst_MaterailCutDialog::saveSize_data()
                                        << QSize(1000, 1000);
     QTest::newRow("tall background") << int(E::File::BKG) << QSize() << qulonglong(2000000) << QSize(2000, 4000)
                                      << QSize(1000, 2000);
+    // "Unlimited": the longer side stops at the largest size Qt holds, the aspect is kept.
+    QTest::newRow("unlimited budget") << int(E::File::BKG) << QSize() << ~qulonglong(0) << QSize(4000, 2000)
+                                      << QSize(2147483647, 1073741823);
     QTest::newRow("no budget left") << int(E::File::BKG) << QSize() << qulonglong(0) << QSize(2000, 4000)
                                     << QSize(0, 0);
 }

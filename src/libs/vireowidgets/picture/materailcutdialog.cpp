@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Vireo::Widgets {
 
@@ -127,13 +128,16 @@ QSize calBKGSaveSize(quint64 leftCap, const QSize& picture)
     if (picture.width() <= 0 || picture.height() <= 0)
         return QSize(0, 0);
     const double budget = double(leftCap);
+    // A budget beyond any picture (a host passing "unlimited") stops where the longer side reaches
+    // the largest size Qt holds.
+    const double limit = double(std::numeric_limits<int>::max());
     if (picture.width() > picture.height()) {
         const double r = double(picture.width()) / picture.height();
-        const double side = std::sqrt(budget / r);
+        const double side = std::min(std::sqrt(budget / r), limit / r);
         return QSize(int(side * r), int(side));
     }
     const double r = double(picture.height()) / picture.width();
-    const double side = std::sqrt(budget / r);
+    const double side = std::min(std::sqrt(budget / r), limit / r);
     return QSize(int(side), int(side * r));
 }
 
