@@ -269,9 +269,10 @@ void TestPresupposeDialolg::missingConnectorOrDeviceOffersNoRates_data()
     QTest::addColumn<bool>("withDevice");
     QTest::addColumn<bool>("withSelection");
     QTest::addColumn<bool>("withConnector");
-    QTest::newRow("connector kind not in the table") << true << true << false;
-    QTest::newRow("nothing selected") << true << false << true;
-    QTest::newRow("no device") << false << false << true;
+    QTest::addColumn<QString>("capacityWarning"); // what reading the capacity logs, if anything
+    QTest::newRow("connector kind not in the table") << true << true << false << QString();
+    QTest::newRow("nothing selected") << true << false << true << "The input object is null";
+    QTest::newRow("no device") << false << false << true << "The device object is null";
 }
 
 void TestPresupposeDialolg::missingConnectorOrDeviceOffersNoRates()
@@ -296,6 +297,14 @@ void TestPresupposeDialolg::missingConnectorOrDeviceOffersNoRates()
     QVERIFY(rateButtons(dialog).isEmpty());
     QTest::ignoreMessage(QtCriticalMsg, "get current ConnectorInfo error!");
     QVERIFY(dialog.isCustomEDID(QSize(1920, 1080), 0, 60.f));
+
+    QFETCH(QString, capacityWarning);
+    if (capacityWarning.isEmpty()) {
+        QCOMPARE(dialog.getCurCapacity(), int(TimingEnum::_SL));
+    } else {
+        QTest::ignoreMessage(QtWarningMsg, capacityWarning.toLatin1().constData());
+        QCOMPARE(dialog.getCurCapacity(), int(TimingEnum::invaild));
+    }
 }
 
 void TestPresupposeDialolg::setCurrentSelectPreselects()

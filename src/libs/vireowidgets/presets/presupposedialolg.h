@@ -49,6 +49,14 @@ public:
 
     void retranslateUi();
 
+    // The steps of filling and pre-selecting, for a host that drives them one by one.
+    void makePredefinedResolutionList();
+    void makePredefinedFrateList();
+    int getCurCapacity() const;
+    void setFiltrateFresh(QAbstractButton* pItem);
+    void setCurrentSelectFrame(QSize sizeFrame, int iInterlaced);
+    void setCurrentSelectFrate(float fFrate);
+
 signals:
     void signal_SelectPresuppose(QSize sizeFrame, float fFrate, int interlaced);
 
@@ -63,17 +71,11 @@ protected:
 
 private:
     void createWidgets();
-    void makePredefinedResolutionList();
-    void makePredefinedFrateList();
     QPushButton* makeButton(const QString& text);
     void clearButtons(QButtonGroup* group);
     void addFrateButton(float rate);
-    int getCurCapacity() const;
     // The connector's presets this dialog may offer now; false (logged) when the connector is unknown.
     bool currentPresets(QList<s_VESAResolutionRatio>& presets) const;
-    void setFiltrateFresh(QAbstractButton* pItem);
-    void setCurrentSelectFrame(QSize sizeFrame, int iInterlaced);
-    void setCurrentSelectFrate(float fFrate);
     void updateOkEnabled();
 
     ConnectorType m_connectorType = Vireo::BizModel::Enum::Interface::Single_Link_DVI;
