@@ -187,6 +187,14 @@ void TestFlowContainerFrame::addedButtonsJoinTheGroupInOrder()
     frame.setInvalidTips(QStringLiteral("Nothing stored"));
     QCOMPARE(
         frame.findChild<QLabel*>(QStringLiteral("FlowContainerTipsLabel"))->text(), QStringLiteral("Nothing stored"));
+
+    // The one-value setters of the navigation frame work here too.
+    frame.setContentLayoutSpacing(6);
+    QCOMPARE(frame.contentLayout()->horizontalSpacing(), 6);
+    QCOMPARE(frame.contentLayout()->verticalSpacing(), 6);
+    frame.setScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QCOMPARE(frame.contentScrollArea()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(frame.contentScrollArea()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 void TestFlowContainerFrame::hiddenButtonsGoToTheCacheAndComeBack()

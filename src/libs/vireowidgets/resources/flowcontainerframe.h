@@ -92,6 +92,9 @@ public:
     void setMainLayoutSpacing(int spacing);
     void setContentLayoutContentsMargins(int left, int top, int right, int bottom);
     void setContentLayoutSpacing(int hSpace, int vSpace);
+    // The navigation frame's one-value forms: both spacings, and the bar that scrolls the grid.
+    void setContentLayoutSpacing(int spacing) { setContentLayoutSpacing(spacing, spacing); }
+    void setScrollBarPolicy(Qt::ScrollBarPolicy vertical) { setScrollBarPolicy(Qt::ScrollBarAlwaysOff, vertical); }
     void setContentMargin(QMargins margins);
     void setScrollBarPolicy(Qt::ScrollBarPolicy horizontal, Qt::ScrollBarPolicy vertical);
     void setTipsContentFrameVisible(bool visible);
