@@ -107,6 +107,13 @@ void typeName(GalleryContentButton* tile, const QString& text)
     QTest::keyClick(editor, Qt::Key_Return);
 }
 
+// Whether a tile's name label shows `name`, elided where it does not fit.
+bool showsName(GalleryContentButton* tile, const QString& name)
+{
+    const QString shown = part<QLabel>(tile, "GalleryMaterailNameLabel")->text();
+    return shown == name || (shown.endsWith(QChar(0x2026)) && name.startsWith(shown.chopped(1)));
+}
+
 QByteArray encoded(const QImage& image, const char* format)
 {
     QByteArray bytes;
@@ -165,11 +172,9 @@ private slots:
     void deleteActsOnlyOnThePressedPicture();
     void rename_data();
     void rename();
-    void renameFinishedByTheHost();
     void untouchedEditorRenamesNothing();
     void hostRemovingThePictureOrDeviceFromItsSlot_data();
     void hostRemovingThePictureOrDeviceFromItsSlot();
-    void renameIsCutToTheByteLimit();
     void liveRenameAndDeleteComeBackFromTheDevice();
     void pictureVanishingDuringTheRenameWarning();
     void deleteAllAsksFirst_data();
@@ -475,24 +480,38 @@ void TestGallery::deleteActsOnlyOnThePressedPicture()
 
 void TestGallery::rename_data()
 {
+    QTest::addColumn<QString>("how"); // "type": pressed and typed; "host": the host fills and finishes the editor
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("sentName"); // empty: nothing emitted or sent
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("shownName");
 
-    const char* const rows[][5] = {// row, typed, sent ("": nothing), warning, shown
-        {"new name", "Night", "Night", "", "Night"},
-        {"new name with spaces around", "  Night sky ", "Night sky", "", "Night sky"},
-        {"own name", "Stage", "", "", "Stage"}, {"own name with spaces", " Stage  ", "", "", "Stage"},
-        {"name of another picture", "Blue Sky", "", "Warning|the modify name [Blue Sky] is existed,please reset",
-            "Stage"},
-        {"name of a LOGO is free for a BKG", "Brand", "Brand", "", "Brand"}, {"empty", "", "", "", "Stage"}};
-    for (const auto& row : rows)
-        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4]);
+    const char* const rows[][6] = {// row, how, typed, sent ("": nothing), warning, shown
+        {"new name", "type", "Night", "Night", "", "Night"},
+        {"new name with spaces around", "type", "  Night sky ", "Night sky", "", "Night sky"},
+        {"own name", "type", "Stage", "", "", "Stage"}, {"own name with spaces", "type", " Stage  ", "", "", "Stage"},
+        {"name of another picture", "type", "Blue Sky", "",
+            "Warning|the modify name [Blue Sky] is existed,please reset", "Stage"},
+        {"name of a LOGO is free for a BKG", "type", "Brand", "Brand", "", "Brand"},
+        {"empty", "type", "", "", "", "Stage"},
+        // 15 bytes: ASCII counts one, an ideograph two (the eighth would make 16: 14 are kept).
+        {"ASCII cut to the byte limit", "type", "abcdefghijklmnopqrst", "abcdefghijklmno", "", "abcdefghijklmno"},
+        {"ideographs cut to the byte limit", "type",
+            "\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87",
+            "\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe", "",
+            "\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe"},
+        // No press on the name: the tile renames as well.
+        {"own name finished by the host", "host", "Stage", "", "", "Stage"},
+        {"new name finished by the host", "host", " Night ", "Night", "", "Night"}};
+    for (const auto& row : rows) {
+        QTest::newRow(row[0]) << QString(row[1]) << QString::fromUtf8(row[2]) << QString::fromUtf8(row[3])
+                              << QString(row[4]) << QString::fromUtf8(row[5]);
+    }
 }
 
 void TestGallery::rename()
 {
+    QFETCH(QString, how);
     QFETCH(QString, typed);
     QFETCH(QString, sentName);
     QFETCH(QString, warning);
@@ -504,10 +523,16 @@ void TestGallery::rename()
     Gallery gallery(Enum::File::BKG);
     QSignalSpy spy(&gallery.frame, &GalleryFlowContainerFrame::signalMaterailNameChanged);
     GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
-    typeName(tile, typed);
-    QVERIFY(tile->isChecked());
-    QVERIFY(!part<FixedBitLineEditEx>(tile, "GalleryMaterailNameEdit")->isVisible());
-    QCOMPARE(part<QLabel>(tile, "GalleryMaterailNameLabel")->text(), shownName);
+    auto* editor = part<FixedBitLineEditEx>(tile, "GalleryMaterailNameEdit");
+    if (how == QLatin1String("host")) {
+        editor->setText(typed);
+        emit editor->editingFinished();
+    } else {
+        typeName(tile, typed);
+        QVERIFY(tile->isChecked());
+    }
+    QVERIFY(!editor->isVisible());
+    QVERIFY2(showsName(tile, shownName), qPrintable(part<QLabel>(tile, "GalleryMaterailNameLabel")->text()));
     QCOMPARE(boxTexts(), warning.isEmpty() ? QStringList() : QStringList({warning}));
     if (sentName.isEmpty()) {
         QCOMPARE(spy.count(), 0);
@@ -518,26 +543,9 @@ void TestGallery::rename()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).value<std::weak_ptr<Image>>().lock()->fileId(), 1);
     QCOMPARE(spy.at(0).at(1).toString(), sentName);
+    QVERIFY(FixedBitLineEditEx::weightedLength(sentName) <= 15);
     QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::renameFile"}));
     QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), 1, sentName}));
-}
-
-// The host fills the editor and finishes it (no press on the name): the tile renames as well.
-void TestGallery::renameFinishedByTheHost()
-{
-    addPicture(Enum::File::BKG, 1, QStringLiteral("Stage"));
-    Gallery gallery(Enum::File::BKG);
-    QSignalSpy spy(&gallery.frame, &GalleryFlowContainerFrame::signalMaterailNameChanged);
-    GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
-    auto* editor = part<FixedBitLineEditEx>(tile, "GalleryMaterailNameEdit");
-    editor->setText(QStringLiteral("Stage"));
-    emit editor->editingFinished();
-    QCOMPARE(spy.count(), 0);
-    editor->setText(QStringLiteral(" Night "));
-    emit editor->editingFinished();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("Night"));
-    QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::renameFile"}));
 }
 
 void TestGallery::untouchedEditorRenamesNothing()
@@ -600,25 +608,6 @@ void TestGallery::hostRemovingThePictureOrDeviceFromItsSlot()
         typeName(tile, QStringLiteral("Night"));
     }
     QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
-}
-
-void TestGallery::renameIsCutToTheByteLimit()
-{
-    addPicture(Enum::File::LOGO, 3, QStringLiteral("Brand"));
-    Gallery gallery(Enum::File::LOGO);
-    GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
-    // 15 bytes: ASCII counts one, an ideograph two.
-    typeName(tile, QStringLiteral("abcdefghijklmnopqrst"));
-    typeName(tile,
-        QString::fromUtf8("\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b"
-                          "\xbe\xe7\x89\x87"));
-    const QList<Vireo::Fixture::CommandEntry> log = Vireo::Fixture::commandLog();
-    QCOMPARE(log.size(), 2);
-    QCOMPARE(log.at(0).args.at(2).toString(), QStringLiteral("abcdefghijklmno"));
-    const QString cut = log.at(1).args.at(2).toString();
-    QCOMPARE(
-        cut, QString::fromUtf8("\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe\xe7\x89\x87\xe5\x9b\xbe"));
-    QCOMPARE(FixedBitLineEditEx::weightedLength(cut), 14);
 }
 
 void TestGallery::liveRenameAndDeleteComeBackFromTheDevice()
