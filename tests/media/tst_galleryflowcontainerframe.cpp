@@ -177,10 +177,8 @@ private slots:
     void pictureVanishingDuringTheRenameWarning();
     void deleteAllAsksFirst_data();
     void deleteAllAsksFirst();
-    void importRefusesBadFiles_data();
-    void importRefusesBadFiles();
-    void importChecksTheStore_data();
-    void importChecksTheStore();
+    void importChecksTheFileAndTheStore_data();
+    void importChecksTheFileAndTheStore();
     void importStoresAGoodPicture_data();
     void importStoresAGoodPicture();
     void deviceVanishingDuringTheFileDialog();
@@ -687,80 +685,66 @@ void TestGallery::deleteAllAsksFirst()
     QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), QVariant(sentIds)}));
 }
 
-void TestGallery::importRefusesBadFiles_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("refusal");
-
-    const QByteArray png = encoded(picture(QSize(64, 48)), "PNG");
-    const QByteArray jpeg = encoded(picture(QSize(64, 48)), "JPEG");
-    const QByteArray bmp = encoded(picture(QSize(64, 48)), "BMP");
-    const QString damaged = QStringLiteral("The file [%1] is damaged or incomplete.");
-    const QString notPicture = QStringLiteral("The file [%1] is not a PNG, JPEG or BMP picture.");
-
-    QTest::newRow("text") << "notes.png" << QByteArray("just some text, not a picture\n") << notPicture;
-    QTest::newRow("empty") << "empty.png" << QByteArray() << notPicture;
-    QTest::newRow("other format") << "pic.xpm" << encoded(picture(QSize(4, 4)), "XPM") << notPicture;
-    QTest::newRow("PNG cut in half") << "half.png" << png.left(png.size() / 2) << damaged;
-    QTest::newRow("PNG without its end") << "end.png" << png.left(png.size() - 12) << damaged;
-    QTest::newRow("PNG header only") << "head.png" << png.left(33) << damaged;
-    QTest::newRow("JPEG cut in half") << "half.jpg" << jpeg.left(jpeg.size() / 2) << damaged;
-    QTest::newRow("JPEG without its end marker") << "end.jpg" << jpeg.left(jpeg.size() - 2) << damaged;
-    QTest::newRow("BMP cut short") << "short.bmp" << bmp.left(bmp.size() - 100) << damaged;
-    QTest::newRow("too wide") << "wide.png" << encoded(picture(QSize(16385, 1)), "PNG")
-                              << "The picture [%1] is 16385x1 pixels, more than the device can take.";
-}
-
-void TestGallery::importRefusesBadFiles()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, refusal);
-
-    const QString path = writeFile(fileName, bytes);
-    QVERIFY(!path.isEmpty());
-    Gallery gallery(Enum::File::BKG);
-    QVERIFY(!gallery.controller.importImageFile(path));
-    QCOMPARE(boxTexts(), QStringList({QStringLiteral("Warning|") + refusal.arg(fileName)}));
-    QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
-}
-
-void TestGallery::importChecksTheStore_data()
+void TestGallery::importChecksTheFileAndTheStore_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("imageLimit"); // 0: the model's default
     QTest::addColumn<quint64>("bkgTotal"); // 0: the model's default
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("refusal"); // empty: stored
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("refusal"); // empty: stored; %1: the file's name
 
-    const QString full = QStringLiteral("The library capacity is full, can't be added yet");
     const int logo = Enum::File::LOGO;
     const int bkg = Enum::File::BKG;
     const quint64 byDefault = 0;
-    const QSize tiny(8, 8);
-    QTest::newRow("LOGO library full by the model") << logo << 2 << 2 << byDefault << tiny << full;
-    QTest::newRow("LOGO one below the model's limit") << logo << 1 << 2 << byDefault << tiny << QString();
-    QTest::newRow("16 LOGOs shown as the limit") << logo << 16 << 0 << byDefault << tiny << full;
-    QTest::newRow("BKG library full by the model") << bkg << 3 << 3 << byDefault << tiny << full;
+    // A file refused for what it holds, the store being empty.
+    const auto badFile = [&](const char* row, const char* fileName, const QByteArray& bytes, const QString& refusal) {
+        QTest::newRow(row) << bkg << 0 << 0 << byDefault << QString(fileName) << bytes << refusal;
+    };
+    const QByteArray png = encoded(picture(QSize(64, 48)), "PNG");
+    const QByteArray jpeg = encoded(picture(QSize(64, 48)), "JPEG");
+    const QByteArray bmp = encoded(picture(QSize(64, 48)), "BMP");
+    const QString damaged = QStringLiteral("The file [%1] is damaged or incomplete.");
+    const QString notPicture = QStringLiteral("The file [%1] is not a PNG, JPEG or BMP picture.");
+    badFile("text", "notes.png", QByteArray("just some text, not a picture\n"), notPicture);
+    badFile("empty", "empty.png", QByteArray(), notPicture);
+    badFile("other format", "pic.xpm", encoded(picture(QSize(4, 4)), "XPM"), notPicture);
+    badFile("PNG cut in half", "half.png", png.left(png.size() / 2), damaged);
+    badFile("PNG without its end", "end.png", png.left(png.size() - 12), damaged);
+    badFile("PNG header only", "head.png", png.left(33), damaged);
+    badFile("JPEG cut in half", "half.jpg", jpeg.left(jpeg.size() / 2), damaged);
+    badFile("JPEG without its end marker", "end.jpg", jpeg.left(jpeg.size() - 2), damaged);
+    badFile("BMP cut short", "short.bmp", bmp.left(bmp.size() - 100), damaged);
+    badFile("too wide", "wide.png", encoded(picture(QSize(16385, 1)), "PNG"),
+        "The picture [%1] is 16385x1 pixels, more than the device can take.");
+
+    const QString full = QStringLiteral("The library capacity is full, can't be added yet");
+    const QString name = QStringLiteral("new.png");
+    const QByteArray tiny = encoded(picture(QSize(8, 8)), "PNG");
+    QTest::newRow("LOGO library full by the model") << logo << 2 << 2 << byDefault << name << tiny << full;
+    QTest::newRow("LOGO one below the model's limit") << logo << 1 << 2 << byDefault << name << tiny << QString();
+    QTest::newRow("16 LOGOs shown as the limit") << logo << 16 << 0 << byDefault << name << tiny << full;
+    QTest::newRow("BKG library full by the model") << bkg << 3 << 3 << byDefault << name << tiny << full;
     QTest::newRow("255 BKG pictures")
-        << bkg << 255 << 1000 << byDefault << tiny
+        << bkg << 255 << 1000 << byDefault << name << tiny
         << "The maximum number of pictures has been reached and cannot be added any more.";
     // Each stored test picture takes 64 x 36 x 4 = 9216 bytes.
     const quint64 exact = 9216 + 40 * 30 * 4;
-    QTest::newRow("BKG room for exactly the picture") << bkg << 1 << 0 << exact << QSize(40, 30) << QString();
-    QTest::newRow("BKG one byte short") << bkg << 1 << 0 << exact - 1 << QSize(40, 30)
+    const QByteArray room = encoded(picture(QSize(40, 30)), "PNG");
+    QTest::newRow("BKG room for exactly the picture") << bkg << 1 << 0 << exact << name << room << QString();
+    QTest::newRow("BKG one byte short") << bkg << 1 << 0 << exact - 1 << name << room
                                         << "There is not enough space left to complete the operation!";
 }
 
-void TestGallery::importChecksTheStore()
+void TestGallery::importChecksTheFileAndTheStore()
 {
     QFETCH(int, type);
     QFETCH(int, stored);
     QFETCH(int, imageLimit);
     QFETCH(quint64, bkgTotal);
-    QFETCH(QSize, size);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
     QFETCH(QString, refusal);
 
     for (int id = 1; id <= stored; ++id)
@@ -769,15 +753,18 @@ void TestGallery::importChecksTheStore()
         device()->setImageLimit(type, imageLimit);
     if (bkgTotal > 0)
         device()->setBKGTotalCapacity(bkgTotal);
-    const QString path = writeFile(QStringLiteral("new.png"), encoded(picture(size), "PNG"));
+    const QString path = writeFile(fileName, bytes);
+    QVERIFY(!path.isEmpty());
     Gallery gallery(type);
     const bool stores = refusal.isEmpty();
     QCOMPARE(gallery.controller.importImageFile(path), stores);
     if (!stores) {
-        QCOMPARE(boxTexts(), QStringList({QStringLiteral("Warning|") + refusal}));
+        const QString text = refusal.contains(QLatin1String("%1")) ? refusal.arg(fileName) : refusal;
+        QCOMPARE(boxTexts(), QStringList({QStringLiteral("Warning|") + text}));
         QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
         return;
     }
+    const QSize size = QImage::fromData(bytes).size();
     QCOMPARE(boxTexts(), QStringList());
     QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::addImageFile"}));
     QCOMPARE(Vireo::Fixture::commandLog().at(0).args,
