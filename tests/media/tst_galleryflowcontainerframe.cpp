@@ -172,7 +172,6 @@ private slots:
     void rename();
     void untouchedEditorRenamesNothing();
     void liveRenameAndDeleteComeBackFromTheDevice();
-    void pictureVanishingDuringTheRenameWarning();
     void deleteAllAsksFirst_data();
     void deleteAllAsksFirst();
     void importChecksTheFileAndTheStore_data();
@@ -426,7 +425,7 @@ void TestGallery::modelChangeDuringAnActionSendsNothing_data()
 {
     QTest::addColumn<QString>("action"); // "delete" or "rename"
     // "press": between the delete button's press and release; "slot": in the host's own slot, which
-    // runs before the controller's.
+    // runs before the controller's; "warning": while the name of another picture is refused.
     QTest::addColumn<QString>("when");
     QTest::addColumn<QString>("change");
     const char* const rows[][4] = {// row, action, when, change
@@ -438,7 +437,8 @@ void TestGallery::modelChangeDuringAnActionSendsNothing_data()
         {"delete, device removed from the host's slot", "delete", "slot", "device"},
         {"rename, picture removed from the host's slot", "rename", "slot", "remove"},
         {"rename, device removed from the host's slot", "rename", "slot", "device"},
-        {"rename, number given to another picture in the host's slot", "rename", "slot", "replaced"}};
+        {"rename, number given to another picture in the host's slot", "rename", "slot", "replaced"},
+        {"rename, picture removed during the warning", "rename", "warning", "remove"}};
     for (const auto& row : rows)
         QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
 }
@@ -479,18 +479,35 @@ void TestGallery::modelChangeDuringAnActionSendsNothing()
         connect(&frame, &GalleryFlowContainerFrame::signalRemoveMaterailFromDevice, &frame, changeModel);
         connect(&frame, &GalleryFlowContainerFrame::signalMaterailNameChanged, &frame, changeModel);
     }
+    const bool duringWarning = when == QLatin1String("warning");
+    if (duringWarning) {
+        FramelessMessageBox::setTestResponder([&](const MessageBoxCall&) {
+            changeModel();
+            frame.updateDeletedBtnUsedStatus(device()->shared_from_this());
+            return QMessageBox::Ok;
+        });
+    }
     GalleryMaterailController controller(&frame);
     QSignalSpy removals(&frame, &GalleryFlowContainerFrame::signalRemoveMaterailFromDevice);
+    QSignalSpy renames(&frame, &GalleryFlowContainerFrame::signalMaterailNameChanged);
+    const QPointer<GalleryContentButton> guard(tile);
     if (action == QLatin1String("delete")) {
         tile->setChecked(true);
         clickDelete(tile, when == QLatin1String("press") ? changeModel : std::function<void()>());
     } else {
-        typeName(tile, QStringLiteral("Night"));
+        typeName(tile, duringWarning ? QStringLiteral("Two") : QStringLiteral("Night"));
     }
-    // A release over another picture (or none) does not even ask the host.
-    if (when == QLatin1String("press"))
-        QCOMPARE(removals.count(), 0);
+    // Only the host's own slot hears of the action; a release over another picture (or none) does
+    // not even ask the host.
+    const int asked = when == QLatin1String("slot") ? 1 : 0;
+    QCOMPARE(removals.count(), action == QLatin1String("delete") ? asked : 0);
+    QCOMPARE(renames.count(), action == QLatin1String("rename") ? asked : 0);
     QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
+    if (duringWarning) {
+        QCOMPARE(boxTexts().size(), 1);
+        QCOMPARE(frame.contentButtonCount(), 1);
+        QTRY_VERIFY(guard.isNull());
+    }
 }
 
 void TestGallery::rename_data()
@@ -603,27 +620,6 @@ void TestGallery::liveRenameAndDeleteComeBackFromTheDevice()
     QCOMPARE(gallery.frame.contentButtonCount(), 1);
     QCOMPARE(usedLabel(gallery.frame)->text(), QStringLiteral("Used 1"));
     QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::renameFile", "File::removeFile"}));
-}
-
-void TestGallery::pictureVanishingDuringTheRenameWarning()
-{
-    addPicture(Enum::File::BKG, 1, QStringLiteral("Stage"));
-    addPicture(Enum::File::BKG, 2, QStringLiteral("Blue Sky"));
-    Gallery gallery(Enum::File::BKG);
-    QSignalSpy spy(&gallery.frame, &GalleryFlowContainerFrame::signalMaterailNameChanged);
-    GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
-    FramelessMessageBox::setTestResponder([&](const MessageBoxCall&) {
-        device()->removeFile(Enum::File::BKG, 1);
-        gallery.frame.updateDeletedBtnUsedStatus(device()->shared_from_this());
-        return QMessageBox::Ok;
-    });
-    QPointer<GalleryContentButton> guard(tile);
-    typeName(tile, QStringLiteral("Blue Sky"));
-    QCOMPARE(boxTexts().size(), 1);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
-    QCOMPARE(gallery.frame.contentButtonCount(), 1);
-    QTRY_VERIFY(guard.isNull());
 }
 
 void TestGallery::deleteAllAsksFirst_data()
