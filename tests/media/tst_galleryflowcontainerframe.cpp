@@ -175,9 +175,8 @@ private slots:
     void deleteAllAsksFirst();
     void importChecksTheFileAndTheStore_data();
     void importChecksTheFileAndTheStore();
-    void importStoresAGoodPicture_data();
-    void importStoresAGoodPicture();
-    void deviceVanishingDuringTheFileDialog();
+    void importFromTheAddButton_data();
+    void importFromTheAddButton();
     void modelNotificationsUpdateTheTiles();
     void pagingMovesByWholeRows();
 
@@ -745,40 +744,53 @@ void TestGallery::importChecksTheFileAndTheStore()
         QVariantList({type, QStringLiteral("new"), size.width(), size.height()}));
 }
 
-void TestGallery::importStoresAGoodPicture_data()
+void TestGallery::importFromTheAddButton_data()
 {
-    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("fileName"); // empty: the chooser is cancelled
     QTest::addColumn<QByteArray>("format");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("deviceGoes"); // while the chooser is open
+    QTest::addColumn<QString>("name"); // empty: nothing stored
 
-    QTest::newRow("PNG") << "Stage.png" << QByteArray("PNG") << "Stage2";
-    QTest::newRow("JPEG") << "holiday.jpg" << QByteArray("JPEG") << "holiday";
-    QTest::newRow("BMP under another suffix") << "old.png" << QByteArray("BMP") << "old";
-    QTest::newRow("odd characters are dropped") << "my pic! (v2).png" << QByteArray("PNG") << "my pic v2";
+    QTest::newRow("PNG") << "Stage.png" << QByteArray("PNG") << false << "Stage2";
+    QTest::newRow("JPEG") << "holiday.jpg" << QByteArray("JPEG") << false << "holiday";
+    QTest::newRow("BMP under another suffix") << "old.png" << QByteArray("BMP") << false << "old";
+    QTest::newRow("odd characters are dropped") << "my pic! (v2).png" << QByteArray("PNG") << false << "my pic v2";
     QTest::newRow("long name cut to the byte limit")
-        << "a_very_long_picture_name.png" << QByteArray("PNG") << "a_very_long_pic";
-    QTest::newRow("nothing usable") << "%%%.png" << QByteArray("PNG") << "Picture";
+        << "a_very_long_picture_name.png" << QByteArray("PNG") << false << "a_very_long_pic";
+    QTest::newRow("nothing usable") << "%%%.png" << QByteArray("PNG") << false << "Picture";
+    QTest::newRow("device gone while choosing") << "ok.png" << QByteArray("PNG") << true << "";
+    QTest::newRow("chooser cancelled") << "" << QByteArray("PNG") << false << "";
 }
 
-void TestGallery::importStoresAGoodPicture()
+void TestGallery::importFromTheAddButton()
 {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, format);
+    QFETCH(bool, deviceGoes);
     QFETCH(QString, name);
 
     addPicture(Enum::File::BKG, 1, QStringLiteral("Stage"));
-    const QString path = writeFile(fileName, encoded(picture(QSize(200, 100)), format.constData()));
+    const QString path =
+        fileName.isEmpty() ? QString() : writeFile(fileName, encoded(picture(QSize(200, 100)), format.constData()));
     Gallery gallery(Enum::File::BKG);
     gallery.controller.setFileChooser([&](QWidget* parent, int type) {
         [&]() {
             QCOMPARE(parent, &gallery.frame);
             QCOMPARE(type, int(Enum::File::BKG));
         }();
+        if (deviceGoes)
+            Vireo::Fixture::removeActiveDevice();
         return path;
     });
     QSignalSpy spy(&gallery.frame, &GalleryFlowContainerFrame::signalAddMaterailtoDevice);
     QTest::mouseClick(footerButton(gallery.frame, "isGalleryAdd"), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
+    if (name.isEmpty()) {
+        // A cancelled chooser says nothing.
+        QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
+        QCOMPARE(boxTexts(), deviceGoes ? QStringList({"Warning|Invalid device model."}) : QStringList());
+        return;
+    }
     QCOMPARE(boxTexts(), QStringList());
     QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::addImageFile"}));
     QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), name, 200, 100}));
@@ -790,28 +802,6 @@ void TestGallery::importStoresAGoodPicture()
     gallery.frame.updateGalleryFromModel();
     QCOMPARE(gallery.frame.contentButtonCount(), 2);
     QCOMPARE(part<QLabel>(tilesOf(gallery.frame).at(1), "GalleryMaterailSize")->text(), QStringLiteral("200x100"));
-}
-
-void TestGallery::deviceVanishingDuringTheFileDialog()
-{
-    const QString path = writeFile(QStringLiteral("ok.png"), encoded(picture(QSize(16, 16)), "PNG"));
-    Gallery gallery(Enum::File::LOGO);
-    gallery.controller.setFileChooser([&](QWidget*, int) {
-        Vireo::Fixture::removeActiveDevice();
-        return path;
-    });
-    QTest::mouseClick(footerButton(gallery.frame, "isGalleryAdd"), Qt::LeftButton);
-    QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
-    QCOMPARE(boxTexts(), QStringList({"Warning|Invalid device model."}));
-
-    // A chooser that is cancelled sends nothing and says nothing.
-    FramelessMessageBox::clearRecordedCalls();
-    Vireo::Fixture::makeActiveDevice();
-    gallery.frame.setActiveDevice(device()->shared_from_this(), Enum::File::LOGO);
-    gallery.controller.setFileChooser([](QWidget*, int) { return QString(); });
-    QTest::mouseClick(footerButton(gallery.frame, "isGalleryAdd"), Qt::LeftButton);
-    QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
-    QCOMPARE(boxTexts(), QStringList());
 }
 
 void TestGallery::modelNotificationsUpdateTheTiles()
