@@ -235,9 +235,8 @@ void TestEdidSupplement::limitsFollowConnectorAndMode()
     QFETCH(QSize, maxSize);
     QFETCH(int, step);
 
-    TimingDevice dev(cardType, connector, capacity, quint16(modelId));
-    EdidSupplement panel(static_cast<TimingEnum::InterfaceType>(cardType));
-    updateDefaults(panel, cardType);
+    Shown shown(cardType, connector, capacity, quint16(modelId));
+    EdidSupplement& panel = *shown.panel;
 
     QCOMPARE(panel.getMaxBand(), maxBand);
     QCOMPARE(panel.getMinBand(), 25000000u);
@@ -271,13 +270,12 @@ void TestEdidSupplement::zeroBandwidthUsesConnectorSizes()
 
 void TestEdidSupplement::missingConfigurationLeavesLimits()
 {
-    TimingDevice dev(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
-    EdidSupplement panel(TimingEnum::Input);
-    panel.updateInputDefaultResolution();
+    Shown shown(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
+    EdidSupplement& panel = *shown.panel;
     QCOMPARE(slider(panel, "Width")->maximum(), 4096);
 
     // A mode the connector has no capacity for is logged; the limits stay.
-    dev.selectedInterface()->setCapacity(TimingEnum::invaild);
+    shown.dev.selectedInterface()->setCapacity(TimingEnum::invaild);
     QTest::ignoreMessage(QtDebugMsg, "get current ConnectorCapacity error!");
     panel.updateInputDefaultResolution();
     QCOMPARE(slider(panel, "Width")->maximum(), 4096);
@@ -292,9 +290,8 @@ void TestEdidSupplement::missingConfigurationLeavesLimits()
 
 void TestEdidSupplement::outputWithoutSelectionDisablesSliders()
 {
-    TimingDevice dev(TimingEnum::MainOutput, TimingEnum::HDMI_2_0, TimingEnum::_4K, 0x3001);
-    EdidSupplement panel(TimingEnum::MainOutput);
-    panel.updateOutputDefaultResolution();
+    Shown shown(TimingEnum::MainOutput, TimingEnum::HDMI_2_0, TimingEnum::_4K, 0x3001);
+    EdidSupplement& panel = *shown.panel;
     QVERIFY(slider(panel, "Width")->isEnabled());
     Vireo::Fixture::activeDevice()->removeOutput(0);
     panel.updateOutputDefaultResolution();
@@ -363,9 +360,8 @@ void TestEdidSupplement::shownTimingText()
     QFETCH(bool, custom);
     QFETCH(QString, rateText);
 
-    TimingDevice dev(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
-    EdidSupplement panel(TimingEnum::Input);
-    panel.updateInputDefaultResolution();
+    Shown shown(TimingEnum::Input, TimingEnum::HDMI_2_0, TimingEnum::_4K);
+    EdidSupplement& panel = *shown.panel;
     QSignalSpy custom1(&panel, &EdidSupplement::signal_customEdidDataChanged);
     QSignalSpy preset(&panel, &EdidSupplement::signal_defaultEdidDataChanged);
     panel.initParm(0, timing, TimingEnum::UnUsed);
@@ -382,7 +378,7 @@ void TestEdidSupplement::shownTimingText()
     QCOMPARE(custom1.count() + preset.count(), 0);
 
     // Retranslating re-reads the input's timing from the model.
-    dev.selectedInterface()->setPresetTiming(size, rate, timing.interlaced != 0);
+    shown.dev.selectedInterface()->setPresetTiming(size, rate, timing.interlaced != 0);
     panel.retranslateUi();
     QCOMPARE(presetButton(panel)->text(), expected);
 }
@@ -626,9 +622,8 @@ void TestEdidSupplement::formatMappingTolerance()
     QFETCH(float, rate);
     QFETCH(int, interlaced);
     QFETCH(int, mapping);
-    TimingDevice dev(TimingEnum::MainOutput, TimingEnum::_12G_SDI, TimingEnum::_SL, 0x3004);
-    EdidSupplement panel(TimingEnum::MainOutput);
-    panel.updateOutputDefaultResolution();
+    Shown shown(TimingEnum::MainOutput, TimingEnum::_12G_SDI, TimingEnum::_SL, 0x3004);
+    EdidSupplement& panel = *shown.panel;
     QCOMPARE(int(panel.formatMapping(size, rate, interlaced)), mapping);
 }
 
