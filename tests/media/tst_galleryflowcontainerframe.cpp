@@ -164,10 +164,8 @@ private slots:
     void markFollowsTheLayersUsingThePicture();
     void dragCarriesTheFileId_data();
     void dragCarriesTheFileId();
-    void pressOnAVanishedPictureStartsNoDrag();
-    void deleteSendsTheRemoveCommand();
-    void modelChangeDuringAnActionSendsNothing_data();
-    void modelChangeDuringAnActionSendsNothing();
+    void deleteOrRenameWhileTheModelChanges_data();
+    void deleteOrRenameWhileTheModelChanges();
     void rename_data();
     void rename();
     void liveRenameAndDeleteComeBackFromTheDevice();
@@ -343,11 +341,13 @@ void TestGallery::dragCarriesTheFileId_data()
     QTest::addColumn<int>("fileId");
     QTest::addColumn<QString>("mimeType");
     QTest::addColumn<QPoint>("pressAt");
+    QTest::addColumn<bool>("vanished"); // the picture is removed before the press: no drag
     const QString logo = QString(Vireo::Constants::MimeTypeLOGOKeyNo);
     const QString bkg = QString(Vireo::Constants::MimeTypeBKGKeyNo);
-    QTest::newRow("LOGO 7") << int(Enum::File::LOGO) << 7 << logo << QPoint(30, 40);
-    QTest::newRow("BKG 3") << int(Enum::File::BKG) << 3 << bkg << QPoint(100, 5);
-    QTest::newRow("BKG 120, bottom left") << int(Enum::File::BKG) << 120 << bkg << QPoint(1, 119);
+    QTest::newRow("LOGO 7") << int(Enum::File::LOGO) << 7 << logo << QPoint(30, 40) << false;
+    QTest::newRow("BKG 3") << int(Enum::File::BKG) << 3 << bkg << QPoint(100, 5) << false;
+    QTest::newRow("BKG 120, bottom left") << int(Enum::File::BKG) << 120 << bkg << QPoint(1, 119) << false;
+    QTest::newRow("vanished LOGO") << int(Enum::File::LOGO) << 1 << logo << QPoint(30, 30) << true;
 }
 
 void TestGallery::dragCarriesTheFileId()
@@ -356,12 +356,23 @@ void TestGallery::dragCarriesTheFileId()
     QFETCH(int, fileId);
     QFETCH(QString, mimeType);
     QFETCH(QPoint, pressAt);
+    QFETCH(bool, vanished);
 
     addPicture(type, fileId, QStringLiteral("Pic"), QSize(320, 200));
     Gallery gallery(type);
     GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
     QVERIFY(tile);
     QVERIFY(!tile->isChecked());
+    if (vanished) {
+        device()->removeFile(type, fileId);
+        QTest::mouseClick(tile, Qt::LeftButton, Qt::NoModifier, pressAt);
+        QVERIFY(tile->findChildren<QDrag*>().isEmpty());
+        gallery.frame.updateDeletedBtnUsedStatus(device()->shared_from_this());
+        QCOMPARE(gallery.frame.contentButtonCount(), 0);
+        QCOMPARE(usedLabel(gallery.frame)->text(), QStringLiteral("Used 0"));
+        QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
+        return;
+    }
     QTest::mousePress(tile, Qt::LeftButton, Qt::NoModifier, pressAt);
     const QList<QDrag*> drags = tile->findChildren<QDrag*>();
     QCOMPARE(drags.size(), 1);
@@ -380,53 +391,16 @@ void TestGallery::dragCarriesTheFileId()
     QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
 }
 
-void TestGallery::pressOnAVanishedPictureStartsNoDrag()
-{
-    addPicture(Enum::File::LOGO, 1, QStringLiteral("Logo"));
-    Gallery gallery(Enum::File::LOGO);
-    GalleryContentButton* tile = tilesOf(gallery.frame).value(0);
-    device()->removeFile(Enum::File::LOGO, 1);
-    QTest::mouseClick(tile, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    QVERIFY(tile->findChildren<QDrag*>().isEmpty());
-    gallery.frame.updateDeletedBtnUsedStatus(device()->shared_from_this());
-    QCOMPARE(gallery.frame.contentButtonCount(), 0);
-    QCOMPARE(usedLabel(gallery.frame)->text(), QStringLiteral("Used 0"));
-    QCOMPARE(Vireo::Fixture::commandLog().size(), 0);
-}
-
-void TestGallery::deleteSendsTheRemoveCommand()
-{
-    addPicture(Enum::File::BKG, 4, QStringLiteral("Stage"));
-    addPicture(Enum::File::BKG, 6, QStringLiteral("Sky"));
-    Gallery gallery(Enum::File::BKG);
-    QSignalSpy spy(&gallery.frame, &GalleryFlowContainerFrame::signalRemoveMaterailFromDevice);
-    GalleryContentButton* tile = tilesOf(gallery.frame).value(1);
-    tile->setChecked(true);
-    QVERIFY(!part<QToolButton>(tilesOf(gallery.frame).at(0), "GalleryMaterailDeleteButton")->isVisible());
-    clickDelete(tile);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).value<std::weak_ptr<Image>>().lock()->fileId(), 6);
-    QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::removeFile"}));
-    QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), 6}));
-
-    // The host's click() (no press behind it) deletes the picture shown.
-    Vireo::Fixture::clearCommandLog();
-    GalleryContentButton* first = tilesOf(gallery.frame).value(0);
-    first->setChecked(true);
-    part<QToolButton>(first, "GalleryMaterailDeleteButton")->click();
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).value<std::weak_ptr<Image>>().lock()->fileId(), 4);
-    QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::BKG), 4}));
-}
-
-void TestGallery::modelChangeDuringAnActionSendsNothing_data()
+void TestGallery::deleteOrRenameWhileTheModelChanges_data()
 {
     QTest::addColumn<QString>("action"); // "delete" or "rename"
-    // "press": between the delete button's press and release; "slot": in the host's own slot, which
-    // runs before the controller's; "warning": while the name of another picture is refused.
+    // "press": between the delete button's press and release; "click": the host's click(), no press
+    // behind it; "slot": in the host's own slot, which runs before the controller's; "warning": while
+    // the name of another picture is refused.
     QTest::addColumn<QString>("when");
-    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("change"); // "none": the picture shown is deleted
     const char* const rows[][4] = {// row, action, when, change
+        {"pressed and released", "delete", "press", "none"}, {"the host's click()", "delete", "click", "none"},
         {"picture removed", "delete", "press", "remove"},
         {"tile rebound to another picture", "delete", "press", "rebind"},
         {"device removed", "delete", "press", "device"},
@@ -441,7 +415,7 @@ void TestGallery::modelChangeDuringAnActionSendsNothing_data()
         QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
 }
 
-void TestGallery::modelChangeDuringAnActionSendsNothing()
+void TestGallery::deleteOrRenameWhileTheModelChanges()
 {
     QFETCH(QString, action);
     QFETCH(QString, when);
@@ -454,6 +428,8 @@ void TestGallery::modelChangeDuringAnActionSendsNothing()
     frame.show();
     GalleryContentButton* tile = tilesOf(frame).value(0);
     const auto changeModel = [&] {
+        if (change == QLatin1String("none"))
+            return;
         if (change == QLatin1String("device")) {
             Vireo::Fixture::removeActiveDevice();
             return;
@@ -491,9 +467,20 @@ void TestGallery::modelChangeDuringAnActionSendsNothing()
     const QPointer<GalleryContentButton> guard(tile);
     if (action == QLatin1String("delete")) {
         tile->setChecked(true);
-        clickDelete(tile, when == QLatin1String("press") ? changeModel : std::function<void()>());
+        QVERIFY(!part<QToolButton>(tilesOf(frame).at(1), "GalleryMaterailDeleteButton")->isVisible());
+        if (when == QLatin1String("click"))
+            part<QToolButton>(tile, "GalleryMaterailDeleteButton")->click();
+        else
+            clickDelete(tile, when == QLatin1String("press") ? changeModel : std::function<void()>());
     } else {
         typeName(tile, duringWarning ? QStringLiteral("Two") : QStringLiteral("Night"));
+    }
+    if (change == QLatin1String("none")) {
+        QCOMPARE(removals.count(), 1);
+        QCOMPARE(removals.at(0).at(0).value<std::weak_ptr<Image>>().lock()->fileId(), 1);
+        QCOMPARE(Vireo::Fixture::commandNames(), QStringList({"File::removeFile"}));
+        QCOMPARE(Vireo::Fixture::commandLog().at(0).args, QVariantList({int(Enum::File::LOGO), 1}));
+        return;
     }
     // Only the host's own slot hears of the action; a release over another picture (or none) does
     // not even ask the host.
