@@ -75,7 +75,6 @@ private slots:
     void intTypedValueCommits_data();
     void intTypedValueCommits();
     void intCodeSettersStaySilent();
-    void intPressAndRelease();
     void labelWidthAndNames_data();
     void labelWidthAndNames();
     void realLabelTextReadsFullText();
@@ -96,8 +95,6 @@ private slots:
     void zkHoldPollReportsValuesThatBypassedTheHandler();
     void zkSyncOffLeavesBoxAlone();
     void zkSetCurValueWidensAndReports();
-    void zkRefusesFactorZero();
-    void zkRefusesBadPrecision();
     void zkEntryBoxSelectsAllOnFocus();
     void wheelChangesNothing();
 };
@@ -112,9 +109,17 @@ void TestSliderWithSpinWidget::intDragUpdatesSpinBoxAndReports()
     control->setSpinBoxRange(0, 10);
     QVERIFY(host.show());
     QSignalSpy values(control, &SliderWithSpinWidget::signal_spinboxValueChanged);
+    QSignalSpy pressed(control, &SliderWithSpinWidget::signal_sliderPressed);
+    QSignalSpy released(control, &SliderWithSpinWidget::signal_sliderReleased);
 
     QSlider* slider = control->getColorSlider();
-    dragSlider(slider, {3, 6});
+    pressSliderHandle(slider);
+    QCOMPARE(pressed.count(), 1);
+    moveSliderHandle(slider, 3);
+    moveSliderHandle(slider, 6);
+    QCOMPARE(released.count(), 0);
+    releaseSliderHandle(slider);
+    QCOMPARE(released.count(), 1);
 
     QCOMPARE(slider->value(), 6);
     QCOMPARE(control->getSpinBoxValue(), 6);
@@ -198,21 +203,6 @@ void TestSliderWithSpinWidget::intCodeSettersStaySilent()
     QCOMPARE(high, 5);
     control.getSliderRange(low, high);
     QCOMPARE(high, 50);
-}
-
-void TestSliderWithSpinWidget::intPressAndRelease()
-{
-    Host host;
-    auto* control = host.add(new SliderWithSpinWidget);
-    QVERIFY(host.show());
-    QSignalSpy pressed(control, &SliderWithSpinWidget::signal_sliderPressed);
-    QSignalSpy released(control, &SliderWithSpinWidget::signal_sliderReleased);
-
-    pressSliderHandle(control->getColorSlider());
-    QCOMPARE(pressed.count(), 1);
-    QCOMPARE(released.count(), 0);
-    releaseSliderHandle(control->getColorSlider());
-    QCOMPARE(released.count(), 1);
 }
 
 void TestSliderWithSpinWidget::labelWidthAndNames_data()
@@ -429,35 +419,64 @@ void TestSliderWithSpinWidget::zkFactorDragAndType()
 
 void TestSliderWithSpinWidget::zkTypedValue_data()
 {
-    QTest::addColumn<bool>("twoDecimal");
+    // "integer", "two decimals", "half steps" (0.5 a raw unit, one decimal), or a refused setting
+    // ("factor 0", "factor -3", "precision 0") that leaves the plain scale working.
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("raw");
+    QTest::addColumn<QString>("shown");
 
-    QTest::newRow("integer") << false << QStringLiteral("42") << 42;
-    QTest::newRow("two decimals 0.29") << true << QStringLiteral("0.29") << 29;
+    const QString none;
+    QTest::newRow("integer") << "integer" << none << "42" << 42 << "42";
+    QTest::newRow("two decimals 0.29") << "two decimals" << none << "0.29" << 29 << "0.29";
     // 1.1 * 100 is 110.00000000000001: the raw value must still be 110.
-    QTest::newRow("two decimals 1.1") << true << QStringLiteral("1.1") << 110;
-    QTest::newRow("two decimals 4.57") << true << QStringLiteral("4.57") << 457;
-    QTest::newRow("two decimals 0.58") << true << QStringLiteral("0.58") << 58;
+    QTest::newRow("two decimals 1.1") << "two decimals" << none << "1.1" << 110 << "1.10";
+    QTest::newRow("two decimals 4.57") << "two decimals" << none << "4.57" << 457 << "4.57";
+    QTest::newRow("two decimals 0.58") << "two decimals" << none << "0.58" << 58 << "0.58";
+    QTest::newRow("half steps") << "half steps" << none << "3.5" << 7 << "3.5";
+    QTest::newRow("factor 0 refused") << "factor 0"
+                                      << "ZKSliderLineEditWidget: refused the factor 0 - keeping 1"
+                                      << "15" << 15 << "15";
+    QTest::newRow("factor -3 refused") << "factor -3"
+                                       << "ZKSliderLineEditWidget: refused the factor -3 - keeping 1"
+                                       << "15" << 15 << "15";
+    QTest::newRow("precision 0 refused") << "precision 0"
+                                         << "ZKSliderLineEditWidget: refused the precision 0 - using 1"
+                                         << "12" << 12 << "12";
 }
 
 void TestSliderWithSpinWidget::zkTypedValue()
 {
-    QFETCH(bool, twoDecimal);
+    QFETCH(QString, scale);
+    QFETCH(QString, warning);
     QFETCH(QString, text);
     QFETCH(int, raw);
+    QFETCH(QString, shown);
 
     Host host;
     auto* control = host.add(new ZKSliderLineEditWidget);
+    const bool twoDecimal = scale == QLatin1String("two decimals");
     if (twoDecimal) {
         control->setDoubleFlag(true);
         control->setDecimalsValue(2);
         control->setRange(0, 500);
         control->setDoubleRange(0.0, 5.0);
     } else {
-        control->setRange(0, 99);
+        control->setRange(0, 50);
     }
     QVERIFY(host.show());
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    if (scale.startsWith(QLatin1String("factor"))) {
+        control->setEvenCharacteristic(scale.section(QLatin1Char(' '), 1).toInt());
+    } else if (scale == QLatin1String("precision 0")) {
+        control->setMultiple(true, 1.0, 0.0);
+    } else if (scale == QLatin1String("half steps")) {
+        control->setMultiple(true, 0.5, 0.5);
+        control->setDecimalsValue(1);
+        control->setRange(0, 40);
+    }
     QDoubleSpinBox* box = entryBoxOf(control);
     QSignalSpy typed(control, &ZKSliderLineEditWidget::signal_lineEditValueVChanged);
     QSignalSpy doubles(control, qOverload<double>(&ZKSliderLineEditWidget::sig_CurValueChanged));
@@ -466,12 +485,17 @@ void TestSliderWithSpinWidget::zkTypedValue()
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(control->getCurValue(), raw);
     QCOMPARE(typed.count(), 1);
+    QCOMPARE(box->text(), shown);
     if (twoDecimal) {
         QVERIFY(!doubles.isEmpty());
         QCOMPARE(doubles.last().at(0).toDouble(), raw * 0.01);
         QCOMPARE(box->value(), raw * 0.01);
     } else {
         QCOMPARE(doubles.count(), 0);
+    }
+    if (scale == QLatin1String("half steps")) {
+        control->setCurValue(9);
+        QCOMPARE(box->text(), QStringLiteral("4.5"));
     }
 }
 
@@ -643,51 +667,6 @@ void TestSliderWithSpinWidget::zkSetCurValueWidensAndReports()
     decimal.setCurValue(1234);
     QCOMPARE(entryBoxOf(&decimal)->text(), QStringLiteral("12.34"));
     QCOMPARE(decimal.getDoubleCurValue(), 1234.0);
-}
-
-void TestSliderWithSpinWidget::zkRefusesFactorZero()
-{
-    Host host;
-    auto* control = host.add(new ZKSliderLineEditWidget);
-    control->setRange(0, 50);
-    QVERIFY(host.show());
-
-    QTest::ignoreMessage(QtWarningMsg, "ZKSliderLineEditWidget: refused the factor 0 - keeping 1");
-    control->setEvenCharacteristic(0);
-    QTest::ignoreMessage(QtWarningMsg, "ZKSliderLineEditWidget: refused the factor -3 - keeping 1");
-    control->setEvenCharacteristic(-3);
-
-    QDoubleSpinBox* box = entryBoxOf(control);
-    typeIntoSpinBox(box, QStringLiteral("15"));
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(control->getCurValue(), 15);
-    QCOMPARE(box->text(), QStringLiteral("15"));
-}
-
-void TestSliderWithSpinWidget::zkRefusesBadPrecision()
-{
-    Host host;
-    auto* control = host.add(new ZKSliderLineEditWidget);
-    control->setRange(0, 40);
-    QVERIFY(host.show());
-    QTest::ignoreMessage(QtWarningMsg, "ZKSliderLineEditWidget: refused the precision 0 - using 1");
-    control->setMultiple(true, 1.0, 0.0);
-
-    QDoubleSpinBox* box = entryBoxOf(control);
-    typeIntoSpinBox(box, QStringLiteral("12"));
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(control->getCurValue(), 12);
-
-    // Half steps: raw 2 units per shown unit.
-    control->setMultiple(true, 0.5, 0.5);
-    control->setDecimalsValue(1);
-    control->setRange(0, 40);
-    typeIntoSpinBox(box, QStringLiteral("3.5"));
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(control->getCurValue(), 7);
-    QCOMPARE(box->text(), QStringLiteral("3.5"));
-    control->setCurValue(9);
-    QCOMPARE(box->text(), QStringLiteral("4.5"));
 }
 
 void TestSliderWithSpinWidget::zkEntryBoxSelectsAllOnFocus()

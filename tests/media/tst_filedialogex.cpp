@@ -99,11 +99,9 @@ private slots:
     void iconsBySuffix();
     void goToParentGoesUpAtOnce();
     void pathLabelShowsPortAndFolder();
-    void saveNameFollowsType_data();
-    void saveNameFollowsType();
+    void formFollowsTheMode_data();
+    void formFollowsTheMode();
     void severalSelectedNamesAreQuoted();
-    void okButtonText_data();
-    void okButtonText();
     void newDialogKeepsItsFormTexts();
     void okButtonEnabled_data();
     void okButtonEnabled();
@@ -354,29 +352,50 @@ void tst_FileDialogEx::pathLabelShowsPortAndFolder()
     QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("btnEnter"))->isEnabled());
 }
 
-void tst_FileDialogEx::saveNameFollowsType_data()
+void tst_FileDialogEx::formFollowsTheMode_data()
 {
-    QTest::addColumn<QString>("proposed");
+    QTest::addColumn<QFileDialog::FileMode>("mode");
+    QTest::addColumn<QFileDialog::AcceptMode>("accept");
     QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("shown");
-    const char* const rows[][4] = {// row, proposed, filter, shown
-        {"other suffix", "edid.txt", "EDID (*.bin)", "edid.bin"},
-        {"matching suffix", "edid.bin", "EDID (*.bin)", "edid.bin"},
-        {"second pattern matches", "edid.dat", "EDID (*.bin *.dat)", "edid.dat"},
-        {"no suffix", "EDID_HDMI", "EDID (*.bin)", "EDID_HDMI.bin"},
-        {"dots in the base name", "EDID_1.2_in.txt", "*.bin *.dat", "EDID_1.2_in.bin"},
-        {"any file", "edid.txt", "All (*)", "edid.txt"}};
-    for (const auto& row : rows)
-        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
+    QTest::addColumn<QString>("proposed");
+    QTest::addColumn<QString>("okText");
+    QTest::addColumn<QString>("shown"); // the name shown: a proposed save name takes the type's suffix
+
+    const auto open = QFileDialog::AcceptOpen;
+    const auto save = [](const char* row, const char* proposed, const char* filter, const char* shown) {
+        QTest::newRow(row) << QFileDialog::AnyFile << QFileDialog::AcceptSave << QString(filter) << QString(proposed)
+                           << "Save" << QString(shown);
+    };
+    const QString edid = QStringLiteral("EDID (*.bin)");
+    const QString none;
+    QTest::newRow("open") << QFileDialog::ExistingFile << open << edid << none << "Apply" << none;
+    QTest::newRow("open several") << QFileDialog::ExistingFiles << open << edid << none << "Apply" << none;
+    QTest::newRow("save") << QFileDialog::AnyFile << QFileDialog::AcceptSave << edid << none << "Save" << none;
+    QTest::newRow("folder") << QFileDialog::Directory << open << edid << none << "Choose" << none;
+    QTest::newRow("folder only") << QFileDialog::DirectoryOnly << open << edid << none << "Choose" << none;
+    save("save, other suffix", "edid.txt", "EDID (*.bin)", "edid.bin");
+    save("save, matching suffix", "edid.bin", "EDID (*.bin)", "edid.bin");
+    save("save, second pattern matches", "edid.dat", "EDID (*.bin *.dat)", "edid.dat");
+    save("save, no suffix", "EDID_HDMI", "EDID (*.bin)", "EDID_HDMI.bin");
+    save("save, dots in the base name", "EDID_1.2_in.txt", "*.bin *.dat", "EDID_1.2_in.bin");
+    save("save, any file", "edid.txt", "All (*)", "edid.txt");
 }
 
-void tst_FileDialogEx::saveNameFollowsType()
+void tst_FileDialogEx::formFollowsTheMode()
 {
-    QFETCH(QString, proposed);
+    QFETCH(QFileDialog::FileMode, mode);
+    QFETCH(QFileDialog::AcceptMode, accept);
     QFETCH(QString, filter);
+    QFETCH(QString, proposed);
+    QFETCH(QString, okText);
     QFETCH(QString, shown);
-    auto dialog = makeDialog(QFileDialog::AnyFile, filter, QFileDialog::AcceptSave, proposed);
+    auto dialog = makeDialog(mode, filter, accept, proposed);
+    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->text(), okText);
     QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(), shown);
+    auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    const bool folderMode = mode == QFileDialog::Directory || mode == QFileDialog::DirectoryOnly;
+    QCOMPARE(combo->isEnabled(), !folderMode);
+    QCOMPARE(combo->currentText(), folderMode ? QStringLiteral("Directories") : filter);
 }
 
 void tst_FileDialogEx::severalSelectedNamesAreQuoted()
@@ -390,31 +409,6 @@ void tst_FileDialogEx::severalSelectedNamesAreQuoted()
     QCOMPARE(dialog->selectedFiles(),
         QStringList({m_drive + QStringLiteral("/a.bin"), m_drive + QStringLiteral("/b.bin"),
             m_drive + QStringLiteral("/c.dat")}));
-}
-
-void tst_FileDialogEx::okButtonText_data()
-{
-    QTest::addColumn<QFileDialog::FileMode>("mode");
-    QTest::addColumn<QFileDialog::AcceptMode>("accept");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("open") << QFileDialog::ExistingFile << QFileDialog::AcceptOpen << "Apply";
-    QTest::newRow("open several") << QFileDialog::ExistingFiles << QFileDialog::AcceptOpen << "Apply";
-    QTest::newRow("save") << QFileDialog::AnyFile << QFileDialog::AcceptSave << "Save";
-    QTest::newRow("folder") << QFileDialog::Directory << QFileDialog::AcceptOpen << "Choose";
-    QTest::newRow("folder only") << QFileDialog::DirectoryOnly << QFileDialog::AcceptOpen << "Choose";
-}
-
-void tst_FileDialogEx::okButtonText()
-{
-    QFETCH(QFileDialog::FileMode, mode);
-    QFETCH(QFileDialog::AcceptMode, accept);
-    QFETCH(QString, text);
-    auto dialog = makeDialog(mode, QStringLiteral("EDID (*.bin)"), accept);
-    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->text(), text);
-    auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    const bool folderMode = mode == QFileDialog::Directory || mode == QFileDialog::DirectoryOnly;
-    QCOMPARE(combo->isEnabled(), !folderMode);
-    QCOMPARE(combo->currentText(), folderMode ? QStringLiteral("Directories") : QStringLiteral("EDID (*.bin)"));
 }
 
 // Until a mode is set the button keeps the form's "OK"; every filter entry is kept, empty ones too.
