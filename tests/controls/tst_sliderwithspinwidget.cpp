@@ -655,14 +655,18 @@ void TestSliderWithSpinWidget::zkSetCurValueWidensAndReports()
     QCOMPARE(control.minmun(), -4);
     QCOMPARE(control.getCurValue(), -4);
 
-    // Two-decimal mode never goes below 0.1.
+    // In two-decimal mode the entry box never shows less than 0.1; the slider widens to the value
+    // and the value is reported as given.
     ZKSliderLineEditWidget decimal;
     decimal.setDoubleFlag(true);
     decimal.setDecimalsValue(2);
     decimal.setRange(0, 500);
     decimal.setDoubleRange(0.0, 5.0);
+    QSignalSpy decimalValues(&decimal, qOverload<int>(&ZKSliderLineEditWidget::sig_CurValueChanged));
     decimal.setCurValue(3);
-    QCOMPARE(decimal.getCurValue(), 10);
+    QCOMPARE(decimal.getCurValue(), 3);
+    QCOMPARE(decimal.minmun(), 3);
+    QCOMPARE(decimalValues.last().at(0).toInt(), 3);
     QCOMPARE(entryBoxOf(&decimal)->text(), QStringLiteral("0.10"));
     decimal.setCurValue(1234);
     QCOMPARE(entryBoxOf(&decimal)->text(), QStringLiteral("12.34"));

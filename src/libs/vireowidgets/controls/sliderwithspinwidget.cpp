@@ -655,9 +655,8 @@ void ZKSliderLineEditWidget::setDecimalsValue(int nValue)
 void ZKSliderLineEditWidget::setCurValue(int nValue)
 {
     LineEditLinkCut cut(this);
-    // The two-decimal mode never goes below 0.1 (raw 10).
-    if (isTwoDecimal() && nValue < 10)
-        nValue = 10;
+    // The two-decimal entry box never shows less than 0.1 (writeBox sees to it); the slider and
+    // the report take the value as given.
     writeBox(nValue, true);
     if (nValue < m_pSlide->minimum())
         m_pSlide->setMinimum(nValue);
