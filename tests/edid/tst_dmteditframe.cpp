@@ -259,6 +259,8 @@ void TestDMTEditFrame::templateListKeepsOnly256ByteFiles()
     QVERIFY(writeBytes(m_templates + QStringLiteral("/short.bin"), good.left(128)));
     QVERIFY(writeBytes(m_templates + QStringLiteral("/long.edid"), good + good.left(128)));
     QVERIFY(writeBytes(m_templates + QStringLiteral("/copy.dat"), good));
+    // Listed under its base name: without any suffix.
+    QVERIFY(writeBytes(m_templates + QStringLiteral("/release.v2.bin"), good));
     QVERIFY(writeBytes(m_templates + QStringLiteral("/notes.txt"), good));
     QVERIFY(QDir().mkpath(m_templates + QStringLiteral("/folder.bin")));
     QVERIFY(QFile::link(m_templates + QStringLiteral("/copy.dat"), m_templates + QStringLiteral("/link.bin")));
@@ -269,7 +271,7 @@ void TestDMTEditFrame::templateListKeepsOnly256ByteFiles()
     QCOMPARE(names.value(0), QString());
     names.removeFirst();
     names.sort();
-    QCOMPARE(names, QStringList({"copy", "vireo_1080p60", "vireo_2160p30", "vireo_720p60"}));
+    QCOMPARE(names, QStringList({"copy", "release", "vireo_1080p60", "vireo_2160p30", "vireo_720p60"}));
     auto* combo = frame.findChild<QComboBox*>(QStringLiteral("ExistEDIDFileComoBox"));
     QCOMPARE(combo->itemData(listedIndex(frame, "copy")).toString(), m_templates + QStringLiteral("/copy.dat"));
     // Listing reads nothing.
@@ -279,7 +281,7 @@ void TestDMTEditFrame::templateListKeepsOnly256ByteFiles()
     QVERIFY(QFile::remove(m_templates + QStringLiteral("/copy.dat")));
     frame.initEdidTemplate(Connector::HDMI_1_4);
     QCOMPARE(listedIndex(frame, "copy"), -1);
-    QCOMPARE(listedNames(frame).size(), 4);
+    QCOMPARE(listedNames(frame).size(), 5);
 }
 
 void TestDMTEditFrame::emptyEntryAndResetLoadNothing()
@@ -540,14 +542,20 @@ void TestDMTEditFrame::editedRowMakesCustomTiming()
     QList<s_DMTSchemaData> presets {p1080()};
     frame.initPresetResolutionRatioData(presets);
     s_DMTSchemaData shown = p1080();
+    frame.setSupportEDID(true);
+    frame.showDetailDMTInfo(true);
     frame.setCurrentDMTData(shown);
     QCOMPARE(frame.getResolutionWidgetRadioBtnState(), 0);
+    auto* templates = frame.findChild<QFrame*>(QStringLiteral("CustomEDIDFrame"));
+    QVERIFY(templates->isHidden());
     QSignalSpy applied(&frame, &DMTEditFrame::sig_ResolutionApply);
 
     auto* hor = frame.findChild<PolarityWidget*>(QStringLiteral("HorPolarityWidget"));
     auto* sync = hor->findChild<SliderWithSpinWidget*>(QStringLiteral("PolaritySync"));
     typeInto(sync, 60);
     QCOMPARE(frame.getResolutionWidgetRadioBtnState(), 1);
+    // Now on "Custom": the template controls come with it.
+    QVERIFY(!templates->isHidden());
     QCOMPARE(frame.getCurrentDMTData().HorFrameTiming.Sync, quint16(60));
     QCOMPARE(frame.getCurrentDMTData().refreshRate, 60.f);
     QCOMPARE(applied.count(), 0);
