@@ -423,7 +423,13 @@ void tst_FileDialogEx::newDialogKeepsItsFormTexts()
     QCOMPARE(plain.findChild<QPushButton*>(QStringLiteral("btnOK"))->text(), QStringLiteral("OK"));
     plain.setNameFilter(QStringLiteral("A (*.a);;;;B (*.b)"));
     QCOMPARE(plain.nameFilters(), (QStringList {"A (*.a)", "", "B (*.b)"}));
-    QCOMPARE(plain.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->count(), 3);
+    auto* combo = plain.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QCOMPARE(combo->count(), 3);
+    // A new list applies its first entry, and the box shows that one, whatever was chosen before.
+    combo->setCurrentIndex(1);
+    plain.setNameFilter(QStringLiteral("C (*.c);;D (*.d)"));
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(combo->currentText(), QStringLiteral("C (*.c)"));
 }
 
 void tst_FileDialogEx::okButtonEnabled_data()
