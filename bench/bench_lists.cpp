@@ -445,22 +445,35 @@ void BM_FirstBuild(benchmark::State& state)
 
 // ---- First build against making the same buttons into a plain layout ------------------------
 
+// A shown scroll area of the given size with an empty column to fill: the plain counterpart of a
+// list, with the posted work of its showing already done.
+struct PlainColumn
+{
+    explicit PlainColumn(const QSize& size)
+        : content(new QWidget)
+        , layout(new QVBoxLayout(content))
+    {
+        area.resize(size);
+        area.setWidget(content);
+        area.setWidgetResizable(true);
+        area.show();
+        drainEvents();
+    }
+
+    QScrollArea area;
+    QWidget* content;
+    QVBoxLayout* layout;
+};
+
 // The least a first build of the list can cost: the same N buttons of the same class, made for the
 // same items and added to a plain layout in a shown scroll area of the list's size, in one pass.
 template <typename Kind>
 qint64 plainButtonsSample(BenchDevice& device)
 {
     usePanelStyleSheet();
-    QScrollArea area;
-    area.resize(Kind::listSize());
-    auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    area.setWidget(content);
-    area.setWidgetResizable(true);
-    area.show();
-    drainEvents();
+    PlainColumn column(Kind::listSize());
     return timeNs([&] {
-        Kind::makeButtons(device, content, layout);
+        Kind::makeButtons(device, column.content, column.layout);
         drainEvents();
     });
 }
@@ -488,14 +501,9 @@ void BM_FirstBuildVsPlain(benchmark::State& state)
 // The same growth measured on a naive loop of tool buttons in a scroll area, for comparison.
 qint64 naiveBuildSample(int n)
 {
-    QScrollArea area;
-    area.resize(kListSize);
-    auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    area.setWidget(content);
-    area.setWidgetResizable(true);
-    area.show();
-    drainEvents();
+    PlainColumn column(kListSize);
+    QWidget* content = column.content;
+    QVBoxLayout* layout = column.layout;
     return timeNs([&] {
         for (int i = 0; i < n; ++i) {
             auto* button = new QToolButton(content);
@@ -830,17 +838,10 @@ void BM_PlainCopyMemory(benchmark::State& state)
         Kind::build(list.get(), device, false);
         drainEvents();
         const QList<QAbstractButton*> buttons = list->getContentButtons();
-        QScrollArea area;
-        area.resize(Kind::listSize());
-        auto* content = new QWidget;
-        auto* layout = new QVBoxLayout(content);
-        area.setWidget(content);
-        area.setWidgetResizable(true);
-        area.show();
-        drainEvents();
+        PlainColumn column(Kind::listSize());
         const qint64 before = heapBytesInUse();
         for (const QAbstractButton* button : buttons)
-            layout->addWidget(plainCopy(button, content));
+            column.layout->addWidget(plainCopy(button, column.content));
         drainEvents();
         perButton = (heapBytesInUse() - before) / qMax(1, buttons.size());
     }
