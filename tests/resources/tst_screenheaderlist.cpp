@@ -475,10 +475,14 @@ void tst_ScreenHeaderList::viewToggleAddsViewing()
     QCOMPARE(m_device->viewingScreen().size(), 1);
     QCOMPARE(m_device->viewingScreen().first().lock()->screenId(), quint8(2));
     QVERIFY(toggle->isChecked());
-    // The device still views it: the toggle shows that.
+    // Turned off, the toggle stays off; nothing is sent and the device keeps its list.
     QTest::mouseClick(toggle, Qt::LeftButton);
-    QVERIFY(toggle->isChecked());
+    QVERIFY(!toggle->isChecked());
+    QCOMPARE(m_device->viewingScreen().size(), 1);
     QVERIFY(Fixture::commandLog().isEmpty());
+    // The next rebuild shows what the device views again.
+    list.fill();
+    QVERIFY(viewToggle(list.tab("S2"))->isChecked());
 }
 
 void tst_ScreenHeaderList::resetLayout()
@@ -508,6 +512,14 @@ void tst_ScreenHeaderList::switchState()
     m_device->setMultiScreens(false);
     list.fill(true, true);
     QVERIFY(list.tab("S3")->isEnabled());
+
+    // Rebuilt while the page is disabled, the tabs still get their own state.
+    m_device->setMultiScreens(true);
+    list.setEnabled(false);
+    list.fill(true, true);
+    list.setEnabled(true);
+    QVERIFY(list.tab("S1")->isEnabled());
+    QVERIFY(!list.tab("S3")->isEnabled());
 }
 
 void tst_ScreenHeaderList::dragStateSendsNothing()

@@ -260,9 +260,10 @@ void ScreenHeaderListWidgetPrivate::slotItemViewingToggled(ScreenHeaderItem* ite
     const auto device = q_ptr->m_pDevice.lock();
     if (!device)
         return;
-    if (viewing)
-        device->appendViewingScreen(item->screenBase(), true);
-    // The toggles show what the device views (it may replace other screens, or keep this one).
+    if (!viewing)
+        return; // the toggle stays off: nothing is sent, the device keeps its viewing list
+    device->appendViewingScreen(item->screenBase(), true);
+    // The toggles show what the device views now (it may have replaced other screens).
     q_ptr->initViewingScreens(device);
 }
 
@@ -699,7 +700,8 @@ void ScreenHeaderListWidget::setScreenBaseSwitchState(std::weak_ptr<Device> pDev
     for (ScreenHeaderItem* item : stripItems()) {
         const auto screen = item->screenBase().lock();
         const bool enabled = screen && (!first || screen->state() == first->state());
-        if (item->isEnabled() != enabled) {
+        // The tab's own state: a disabled page would otherwise hide what the tab itself needs.
+        if (item->testAttribute(Qt::WA_ForceDisabled) == enabled) {
             item->setEnabled(enabled);
             item->updateStyleSheet();
         }
