@@ -287,6 +287,17 @@ void tst_LayerList::selectionFromModel()
     list.selectedLayerBaseFromModel(m_screen, {});
     QCOMPARE(checkedNames(list), QStringList({"B", "C"}));
     QVERIFY(Fixture::commandLog().isEmpty());
+
+    // Set afresh: every button is unchecked, then the listed ones are checked, in their order.
+    const QList<LayerBaseListContentButton*> buttons = shownButtons(list);
+    QSignalSpy toggled(&list, &LayerBaseListWidget::itemToggled);
+    list.setSelectedButton({buttons.at(2), buttons.at(0)}, true);
+    QStringList reports;
+    for (const QList<QVariant>& report : toggled)
+        reports << nameOf(qobject_cast<LayerBaseListContentButton*>(report.at(0).value<QToolButton*>())) +
+                (report.at(1).toBool() ? QStringLiteral(" on") : QStringLiteral(" off"));
+    QCOMPARE(reports, QStringList({"B off", "C off", "C on", "A on"}));
+    QCOMPARE(checkedNames(list), QStringList({"A", "C"}));
 }
 
 void tst_LayerList::selectionForAnotherScreenUnchecksAll()

@@ -565,20 +565,22 @@ void LayerBaseListWidget::setSelectedButton(QList<LayerBaseListContentButton*> b
     const bool exclusive = m_pContentButtonGroup->exclusive();
     m_pContentButtonGroup->setExclusive(false);
 
-    // Buttons that stay checked are not toggled off and on again.
-    QSet<QAbstractButton*> wanted;
-    wanted.reserve(buttons.size());
-    for (LayerBaseListContentButton* button : buttons) {
-        if (button && button->group() == m_pContentButtonGroup)
-            wanted.insert(button);
+    // Every button is unchecked first, then the listed ones are checked: with signals, a listed
+    // button that was checked already reports both toggles. Without them (a rebuild) nobody hears
+    // the group, and a button that stays checked is not toggled off and on, which would restyle
+    // it for nothing. Buttons outside the strip (cached) are left alone.
+    QSet<QAbstractButton*> kept;
+    if (!withSignals) {
+        for (LayerBaseListContentButton* button : buttons)
+            kept.insert(button);
     }
     const QList<QAbstractButton*> all = m_pContentButtonGroup->buttons();
     for (QAbstractButton* button : all) {
-        if (button->isChecked() && !wanted.contains(button))
+        if (button->isChecked() && !kept.contains(button))
             button->setChecked(false);
     }
     for (LayerBaseListContentButton* button : buttons) {
-        if (button && wanted.contains(button) && !button->isChecked())
+        if (button && button->group() == m_pContentButtonGroup && !button->isChecked())
             button->setChecked(true);
     }
     m_pContentButtonGroup->setExclusive(exclusive);
