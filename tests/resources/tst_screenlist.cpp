@@ -590,6 +590,7 @@ void tst_ScreenList::dragPayload()
     QCOMPARE(drags.first()->pixmap().isNull(), custom);
     if (custom) {
         QCOMPARE(hotSpot, QByteArray(8, '\0'));
+        QCOMPARE(drags.first()->hotSpot(), QPoint(0, 0));
     } else {
         QCOMPARE(drags.first()->hotSpot(), QPoint(75, 30)); // the centre of the 150 x 60 button's picture
         QCOMPARE(hotSpot, QByteArray::fromHex("0000004b0000001e"));

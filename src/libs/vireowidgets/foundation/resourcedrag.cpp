@@ -77,8 +77,9 @@ QDrag* execResourceDrag(QWidget* owner, QWidget* button, QMimeData* mime, const 
         const QPixmap picture = resourceDragPixmap(button, dragPixmapSize, grabFrame);
         drag->setPixmap(picture);
         hotSpot = QPoint(picture.width() / 2, picture.height() / 2);
-        drag->setHotSpot(hotSpot);
     }
+    // A custom drag has no picture; its hot spot is (0, 0), on the drag as in the data.
+    drag->setHotSpot(hotSpot);
     if (beforeExec)
         beforeExec();
     mime->setData(QLatin1String(Vireo::Constants::MimeTypeDragHotSpot), dragHotSpotBytes(hotSpot));
