@@ -524,6 +524,10 @@ void tst_ScreenSubLists::deleteKey()
         QCOMPARE(closed.at(0).at(0).value<std::weak_ptr<Screen>>().lock()->name(), QStringLiteral("Back"));
     QCOMPARE(seen.count == 1, passedOn);
     QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+
+    // Asked directly, the filter gives the same answer.
+    QKeyEvent direct(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QCOMPARE(list->eventFilter(list, &direct), !passedOn);
 }
 
 QTEST_MAIN(tst_ScreenSubLists)

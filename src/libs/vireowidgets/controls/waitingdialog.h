@@ -70,7 +70,11 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 

@@ -124,8 +124,10 @@ public slots:
     virtual void slotContentScrollBarValueChanged(int value);
     virtual void slot_buttonToggled(QAbstractButton* button, bool checked);
 
-protected:
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

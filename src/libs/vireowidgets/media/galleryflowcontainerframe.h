@@ -61,6 +61,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

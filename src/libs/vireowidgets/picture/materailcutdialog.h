@@ -106,7 +106,7 @@ public:
     QLabel* previewLabel() const;
     RectEditFrame* sizeFrame() const;
 
-protected:
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

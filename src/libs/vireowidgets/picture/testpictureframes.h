@@ -105,8 +105,10 @@ public slots:
     void slot_TestButton(int id);
     void slot_CurValueChanged(int value);
 
-protected:
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected:
     void changeEvent(QEvent* event) override;
 
 private:

@@ -57,8 +57,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+protected:
     bool m_bLeave = true;
     TakeOverPanelWidget* m_pTakeOverPanel = nullptr;
     QTimer m_readControlClientsTimer;

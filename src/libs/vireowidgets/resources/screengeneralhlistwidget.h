@@ -43,7 +43,7 @@ public:
         std::weak_ptr<Vireo::BizModel::Screen> pScreenBase, const SceneType& sceneType, QWidget* parent) override;
     void setMainLayout() override;
 
-protected:
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

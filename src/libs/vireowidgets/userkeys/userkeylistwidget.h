@@ -71,8 +71,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+protected:
     std::weak_ptr<Vireo::BizModel::Device> m_pDevice;
     std::weak_ptr<Vireo::BizModel::File> m_pFile;
     QLabel* m_colorLabel = nullptr;
