@@ -506,6 +506,12 @@ void tst_OutputList::looks()
     QVERIFY(!name->isHidden());
     QVERIFY(labelWith(&sample, "isOutputRadioActvied")->isHidden());
     QVERIFY(!name->property("isChecked").toBool());
+    // Laid out and shown, a name that fits stays whole, in the sample and the general look.
+    for (QWidget* button : {static_cast<QWidget*>(&sample), static_cast<QWidget*>(&general)}) {
+        button->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(labelWith(button, "isOutputNameActvied")->text(), output.lock()->name());
+    }
     sample.setChecked(true);
     QVERIFY(name->property("isChecked").toBool());
 

@@ -177,7 +177,10 @@ public:
             child->hide();
         auto* layout = new QVBoxLayout(b);
         layout->setSpacing(8);
-        layout->addWidget(b->m_pLabelName, 0, Qt::AlignCenter);
+        // Centred by the label itself: laid out with an alignment the label would get its own
+        // size hint and fit the name into that, shortening it at every pass.
+        b->m_pLabelName->setAlignment(Qt::AlignCenter);
+        layout->addWidget(b->m_pLabelName);
     }
 
     InputSampleContentButton* m_pContentButton;

@@ -69,7 +69,9 @@ public:
         auto* holderLayout = new QVBoxLayout(b->m_pFrameNameHolder);
         holderLayout->setContentsMargins(0, 0, 0, 0);
         holderLayout->addStretch(1);
-        holderLayout->addWidget(b->m_pLabelName, 0, Qt::AlignCenter);
+        // Centred by the label itself (see the sample look).
+        b->m_pLabelName->setAlignment(Qt::AlignCenter);
+        holderLayout->addWidget(b->m_pLabelName);
         holderLayout->addStretch(1);
         layout->addWidget(b->m_pFrameNameHolder);
 
@@ -100,7 +102,10 @@ public:
             b->m_pFrameNameHolder});
         auto* layout = new QVBoxLayout(b);
         layout->setSpacing(8);
-        layout->addWidget(b->m_pLabelName, 0, Qt::AlignCenter);
+        // Centred by the label itself: laid out with an alignment the label would get its own
+        // size hint and fit the name into that, shortening it at every pass.
+        b->m_pLabelName->setAlignment(Qt::AlignCenter);
+        layout->addWidget(b->m_pLabelName);
     }
 
     OutputSampleContentButton* m_pContentButton;
