@@ -146,6 +146,12 @@ void tst_InputDetailList::buttonLooks()
     InputGeneralContentButton general(dev, device()->findInput(2), {});
     InputSampleContentButton sample(dev, device()->findInput(2), {});
 
+    // A new button reads its first frame once.
+    int reads = 0;
+    const auto count = [&reads](std::weak_ptr<Vireo::BizModel::Input>, QImage&, bool) { return ++reads > 0; };
+    InputDetailContentButton reading(dev, device()->findInput(2), count);
+    QCOMPARE(reads, 1);
+
     QCOMPARE(detail.sizeHint(), QSize(280, 82));
     QCOMPARE(detail.size(), QSize(280, 82));
     QVERIFY(!detail.isCheckable());
@@ -171,6 +177,11 @@ void tst_InputDetailList::buttonLooks()
     QVERIFY(name->property("isChecked").toBool());
     sample.setChecked(false);
     QVERIFY(!name->property("isChecked").toBool());
+
+    // Laid out and shown, a name that fits stays whole.
+    sample.show();
+    QCoreApplication::processEvents();
+    QCOMPARE(name->text(), device()->findInput(2).lock()->name());
 }
 
 void tst_InputDetailList::sampleSignalStyle()

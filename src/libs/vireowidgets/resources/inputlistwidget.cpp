@@ -89,6 +89,8 @@ InputListContentButton::InputListContentButton(
     // layout request to it, and Qt looks for an earlier request to merge with by scanning every event
     // posted so far, so filling N visible buttons in a row cost time in N squared.
     setVisible(true);
+    // The first frame, which the update above could not read while the button was still hidden.
+    updateInputVideo();
 }
 
 InputListContentButton::~InputListContentButton() = default;
