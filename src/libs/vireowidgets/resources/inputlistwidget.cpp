@@ -67,6 +67,16 @@ QLabel* makeLabel(QWidget* parent, const char* property, Qt::Alignment alignment
     return label;
 }
 
+// Whether the list that holds the widget is rebuilding.
+bool insideListRebuild(const QWidget* widget)
+{
+    for (const QWidget* ancestor = widget->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        if (const auto* frame = qobject_cast<const NaviSliderFrame*>(ancestor))
+            return frame->isItemIniting();
+    }
+    return false;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -90,7 +100,10 @@ InputListContentButton::InputListContentButton(
     // posted so far, so filling N visible buttons in a row cost time in N squared.
     setVisible(true);
     // The first frame, which the update above could not read while the button was still hidden.
-    updateInputVideo();
+    // Not inside a list's rebuild: the host's callback may change the model or rebuild the list
+    // again; the list's next refresh brings the frame then.
+    if (!insideListRebuild(this))
+        updateInputVideo();
 }
 
 InputListContentButton::~InputListContentButton() = default;
