@@ -26,17 +26,10 @@ using Draw = std::function<void(QPainter&)>;
 
 void folder(QPainter& p, const QColor& colour)
 {
-    QPainterPath back;
-    back.moveTo(4, 12);
-    back.lineTo(18, 12);
-    back.lineTo(22, 16);
-    back.lineTo(44, 16);
-    back.lineTo(44, 40);
-    back.lineTo(4, 40);
-    back.closeSubpath();
+    const QPolygonF back({{4, 12}, {18, 12}, {22, 16}, {44, 16}, {44, 40}, {4, 40}});
     p.setPen(Qt::NoPen);
     p.setBrush(colour.darker(125));
-    p.drawPath(back);
+    p.drawPolygon(back);
     p.setBrush(colour);
     p.drawRoundedRect(QRectF(4, 19, 40, 21), 2, 2);
 }
@@ -44,22 +37,13 @@ void folder(QPainter& p, const QColor& colour)
 // A sheet with a folded corner; `mark` draws what the sheet carries.
 void sheet(QPainter& p, const Draw& mark = {})
 {
-    QPainterPath page;
-    page.moveTo(10, 4);
-    page.lineTo(30, 4);
-    page.lineTo(40, 14);
-    page.lineTo(40, 44);
-    page.lineTo(10, 44);
-    page.closeSubpath();
+    const QPolygonF page({{10, 4}, {30, 4}, {40, 14}, {40, 44}, {10, 44}});
     p.setPen(QPen(Ink, 1.5));
     p.setBrush(Paper);
-    p.drawPath(page);
-    QPainterPath fold;
-    fold.moveTo(30, 4);
-    fold.lineTo(30, 14);
-    fold.lineTo(40, 14);
+    p.drawPolygon(page);
+    const QPolygonF fold({{30, 4}, {30, 14}, {40, 14}});
     p.setBrush(Paper.darker(120));
-    p.drawPath(fold);
+    p.drawPolygon(fold);
     if (mark)
         mark(p);
 }
@@ -161,16 +145,10 @@ void chevron(QPainter& p, bool down)
 
 void floppy(QPainter& p)
 {
-    QPainterPath body;
-    body.moveTo(6, 6);
-    body.lineTo(36, 6);
-    body.lineTo(42, 12);
-    body.lineTo(42, 42);
-    body.lineTo(6, 42);
-    body.closeSubpath();
+    const QPolygonF body({{6, 6}, {36, 6}, {42, 12}, {42, 42}, {6, 42}});
     p.setPen(Qt::NoPen);
     p.setBrush(Accent);
-    p.drawPath(body);
+    p.drawPolygon(body);
     p.setBrush(Paper);
     p.drawRect(QRectF(13, 6, 20, 12));
     p.setBrush(Accent.darker(140));
@@ -185,13 +163,8 @@ void trash(QPainter& p)
     p.setBrush(Danger);
     p.drawRoundedRect(QRectF(8, 10, 32, 5), 2, 2);
     p.drawRect(QRectF(19, 6, 10, 5));
-    QPainterPath bin;
-    bin.moveTo(11, 17);
-    bin.lineTo(37, 17);
-    bin.lineTo(34, 43);
-    bin.lineTo(14, 43);
-    bin.closeSubpath();
-    p.drawPath(bin);
+    const QPolygonF bin({{11, 17}, {37, 17}, {34, 43}, {14, 43}});
+    p.drawPolygon(bin);
     p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
     for (qreal x : {19.0, 24.0, 29.0})
         p.drawLine(QPointF(x, 22), QPointF(x, 38));
