@@ -483,6 +483,21 @@ void tst_ScreenHeaderList::viewToggleAddsViewing()
     // The next rebuild shows what the device views again.
     list.fill();
     QVERIFY(viewToggle(list.tab("S2"))->isChecked());
+
+    // A rebuild between press and release gives the pressed tab another screen: nothing is sent.
+    toggle = viewToggle(list.tab("S2"));
+    const QPoint centre = toggle->rect().center();
+    sendMouse(toggle, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    m_device->removeScreen(Regular, 1);
+    list.fill();
+    QVERIFY(nameOf(qobject_cast<ScreenHeaderItem*>(toggle->parentWidget())) != QStringLiteral("S2"));
+    QVERIFY(!toggle->isChecked());
+    QTest::ignoreMessage(QtWarningMsg, "View toggle: the tab shows another screen than the one pressed; nothing sent.");
+    sendMouse(toggle, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!toggle->isChecked());
+    QCOMPARE(m_device->viewingScreen().size(), 1);
+    QCOMPARE(m_device->viewingScreen().first().lock()->screenId(), quint8(2));
+    QVERIFY(Fixture::commandLog().isEmpty());
 }
 
 void tst_ScreenHeaderList::resetLayout()

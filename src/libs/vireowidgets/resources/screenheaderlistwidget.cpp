@@ -75,6 +75,8 @@ public:
     ResourceIdentity m_keyPressedScreen;
     // The view toggle's checked state, followed through its toggles and setViewing().
     bool m_bViewing = false;
+    // The screen the tab showed when the view toggle went down, until it comes up again.
+    ResourceIdentity m_viewPressedScreen;
 };
 
 namespace {
@@ -301,7 +303,20 @@ ScreenHeaderItem::ScreenHeaderItem(std::weak_ptr<Device> pDevice, std::weak_ptr<
     m_pVerLineLabel->setFixedSize(1, 28);
     m_pVerLineLabel->setProperty("isGrayLabelLine", true);
 
+    connect(m_pViewScreenBtn, &QAbstractButton::pressed, this,
+        [this] { d->m_viewPressedScreen = Internal::screenIdentity(m_pDevice, m_pScreenBase, m_nSceneType); });
+    connect(m_pViewScreenBtn, &QAbstractButton::released, this,
+        [this] { d->m_viewPressedScreen = Internal::ResourceIdentity(); });
     connect(m_pViewScreenBtn, &QAbstractButton::toggled, this, [this](bool checked) {
+        // A toggle made by the release of a press names the screen pressed: when a rebuild gave the
+        // tab another screen meanwhile, the toggle goes back and nothing is sent.
+        const Internal::ResourceIdentity& pressed = d->m_viewPressedScreen;
+        if (pressed.isValid() && pressed != Internal::screenIdentity(m_pDevice, m_pScreenBase, m_nSceneType)) {
+            const QSignalBlocker blocker(m_pViewScreenBtn);
+            m_pViewScreenBtn->setChecked(!checked);
+            qWarning() << "View toggle: the tab shows another screen than the one pressed; nothing sent.";
+            return;
+        }
         d->m_bViewing = checked;
         emit screenViewingToggled(this, checked);
     });
