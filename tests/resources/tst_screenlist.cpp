@@ -879,6 +879,19 @@ void tst_ScreenList::buttonChildren()
     QCOMPARE(closed.count(), 1);
     QCOMPARE(closed.at(0).at(0).value<std::weak_ptr<Screen>>().lock()->screenId(), quint8(2));
     QVERIFY(Vireo::Fixture::commandLog().isEmpty());
+
+    // A rebuild between press and release gives the pressed card another screen: no close.
+    closed.clear();
+    QToolButton* firstClose = closeButtonOf(buttons.at(0));
+    const QPoint centre = firstClose->rect().center();
+    Vireo::Test::sendMouse(firstClose, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    device()->removeScreen(Regular, 1);
+    list.initListWidgetItem(activeDevice(), Regular, SceneType::PGM);
+    QCOMPARE(buttons.at(0)->screenKeyNo(), quint8(2));
+    QTest::ignoreMessage(
+        QtWarningMsg, "Close: the button shows another screen than the one pressed; nothing reported.");
+    Vireo::Test::sendMouse(firstClose, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(closed.count(), 0);
 }
 
 void tst_ScreenList::expiredScreenEmptiesButton()

@@ -105,7 +105,20 @@ void ScreenListContentButton::createWidgets()
 
 void ScreenListContentButton::createConnects()
 {
-    connect(m_pButtonClose, &QToolButton::clicked, this, [this]() { emit screenCloseClicked(m_pScreenBase); });
+    // The close names the screen pressed: when a rebuild gave the button another screen between
+    // press and release, nothing is reported. A click with no press (the host's click()) closes the
+    // screen shown.
+    connect(m_pButtonClose, &QToolButton::pressed, this,
+        [this] { m_closePressedScreen = Internal::screenIdentity(m_pDevice, m_pScreenBase, m_nSceneType); });
+    connect(m_pButtonClose, &QToolButton::clicked, this, [this]() {
+        const Internal::ResourceIdentity pressed = m_closePressedScreen;
+        m_closePressedScreen = Internal::ResourceIdentity();
+        if (pressed.isValid() && pressed != Internal::screenIdentity(m_pDevice, m_pScreenBase, m_nSceneType)) {
+            qWarning() << "Close: the button shows another screen than the one pressed; nothing reported.";
+            return;
+        }
+        emit screenCloseClicked(m_pScreenBase);
+    });
     connect(this, &QToolButton::toggled, this, [this](bool checked) { setNameProperty("isChecked", checked); });
 }
 

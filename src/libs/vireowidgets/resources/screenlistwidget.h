@@ -94,6 +94,8 @@ private:
     void setNameProperty(const char* name, bool value);
 
     Internal::TextFitMemo m_elidedTexts; // behind geteElidedText
+    // The screen shown when the close button went down, until it comes up again.
+    Internal::ResourceIdentity m_closePressedScreen;
 };
 
 // The base of the screen lists: one button per screen (and scene) of the device in a scrolling
